@@ -1,0 +1,36 @@
+#pragma once
+// Field values: the only way a field's text becomes a number and a number becomes a field's text.
+// None of these functions depends on the C locale: the program runs under a French locale, where
+// printf would write "1,5" and strtod would stop at the point.
+
+#include <string>
+#include <string_view>
+
+namespace cf {
+
+// Reads the number at the start of a field's text.
+// Blanks, tabs and line breaks are skipped wherever they stand ("1 2 5" reads 125); then an optional
+// sign, digits, an optional point and digits, an optional exponent (E or e, sign, digits). Reading
+// stops at the first character that cannot continue the number, so a decimal comma ends it
+// ("0,15" reads 0). A text with no leading number reads 0. A number too large for a double reads
+// as an infinity of its sign; the procedures never display a non-finite result.
+double parse_field_value(std::string_view text);
+
+// Shows a value with the decimals of a format pattern ("0.00", "0,000", "0,000+Kg/s", ...): the count
+// of '0' after the first '.' or ','. The exact held value is rounded half away from zero (0.125 gives
+// "0.13"); the decimal mark is always the point so that the text reads back through
+// parse_field_value. A negative value shows its "-", unless it shows as zero ("0.00", not "-0.00").
+// A non-finite value gives the empty text (callers never write one).
+std::string format_field_value(double value, std::string_view pattern);
+
+// The text step: a held result written as a decimal text of at most 7 significant digits (held in
+// single precision) or 15 (held in double precision), rounded to nearest with ties to even, trailing
+// zeros dropped, no leading blank, a leading zero below 1, and the E form ("1.5E-05", "2E+07")
+// exactly where C's %.7g (or %.15g) would use it.
+std::string text_step_single(float value);
+std::string text_step_double(double value);
+
+// Rounds a computed value to the single precision in which a procedure stores it.
+inline float to_single(double value) { return static_cast<float>(value); }
+
+}  // namespace cf

@@ -1,0 +1,128 @@
+#include "scenario/gui_driver.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+
+#include "shell/page_names.h"
+#include "shell/program.h"
+
+namespace cf::scenario {
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+ControlKind kind_of(const QWidget* w) {
+    if (qobject_cast<const QLineEdit*>(w)) return ControlKind::field;
+    if (qobject_cast<const QComboBox*>(w)) return ControlKind::combo;
+    if (qobject_cast<const QRadioButton*>(w)) return ControlKind::option;
+    if (qobject_cast<const QAbstractButton*>(w)) return ControlKind::button;
+    if (w->inherits("QLabel")) return ControlKind::label;
+    return w->layout() ? ControlKind::frame : ControlKind::decoration;
+}
+
+// One key press per character, with the character as the event's text (accented letters included).
+void key_in(QWidget* w, const QString& text) {
+    for (const QChar ch : text) {
+        const auto code = ch.unicode() < 0x80 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, w, code, QString(ch), Qt::NoModifier);
+    }
+}
+
+}  // namespace
+
+GuiDriver::GuiDriver() : binding_(std::make_unique<qt::QtBinding>(app_, pages::home)) {
+    start_calcfluides(app_);
+    settle();
+}
+
+GuiDriver::~GuiDriver() {
+    binding_.reset();
+    settle();
+}
+
+QWidget* GuiDriver::widget(const std::string& page, const std::string& control) const {
+    qt::PageWindow* w = binding_->window(page);
+    return w ? w->widget(control) : nullptr;
+}
+
+QWidget* GuiDriver::text_target(const std::string& page, const std::string& control) const {
+    QWidget* w = widget(page, control);
+    if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->lineEdit();
+    return w;
+}
+
+std::optional<ControlView> GuiDriver::view(const std::string& page, const std::string& control) {
+    QWidget* w = widget(page, control);
+    if (!w) return std::nullopt;
+    ControlView v{};
+    v.kind = kind_of(w);
+    v.text = qt::PageWindow::control_text(w).toStdString();
+    v.visible = !w->isHidden();
+    v.shown = w->isVisible();
+    v.enabled = w->isEnabled();
+    if (auto* r = qobject_cast<QRadioButton*>(w)) v.selected = r->isChecked();
+    QWidget* focus_target = text_target(page, control);
+    v.focused = w->window()->focusWidget() == focus_target || w->window()->focusWidget() == w;
+    if (auto* cb = qobject_cast<QComboBox*>(w))
+        for (int i = 0; i < cb->count(); ++i) v.items.push_back(cb->itemText(i).toStdString());
+    return v;
+}
+
+PageState GuiDriver::page_state(const std::string& page) {
+    qt::PageWindow* w = binding_->window(page);
+    if (!w) return PageState::unloaded;
+    return w->isVisible() ? PageState::shown : PageState::hidden;
+}
+
+void GuiDriver::click(const std::string& page, const std::string& control) {
+    QTest::mouseClick(widget(page, control), Qt::LeftButton);
+    settle();
+}
+
+void GuiDriver::type(const std::string& page, const std::string& control, const std::string& text) {
+    QPointer<QWidget> target = text_target(page, control);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);  // select the whole text
+    if (text.empty()) {
+        QTest::keyClick(target, Qt::Key_Backspace);
+    } else {
+        for (const QChar ch : QString::fromStdString(text)) {
+            if (!target) break;  // a handler closed the page: the keys go nowhere
+            key_in(target, QString(ch));
+        }
+    }
+    settle();
+}
+
+void GuiDriver::paste(const std::string& page, const std::string& control, const std::string& text) {
+    QWidget* target = text_target(page, control);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    settle();
+}
+
+void GuiDriver::pick(const std::string& page, const std::string& control, const std::string& item) {
+    auto* cb = qobject_cast<QComboBox*>(widget(page, control));
+    const int index = cb->findText(QString::fromStdString(item), Qt::MatchExactly);
+    cb->showPopup();
+    settle();
+    QAbstractItemView* list = cb->view();
+    const QModelIndex model_index = list->model()->index(index, cb->modelColumn(), list->rootIndex());
+    list->scrollTo(model_index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(model_index).center());
+    settle();
+}
+
+}  // namespace cf::scenario

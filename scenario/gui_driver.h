@@ -1,0 +1,35 @@
+#pragma once
+// Drives the real Qt widgets: clicks are mouse clicks on the widget, typing is key presses into it,
+// and every check reads the widget, not the model. Needs a QApplication.
+
+#include <memory>
+
+#include "scenario/scenario.h"
+#include "ui/application.h"
+#include "ui/qt/qt_binding.h"
+
+namespace cf::scenario {
+
+class GuiDriver : public Driver {
+public:
+    GuiDriver();  // a fresh run of the program in windows, home page shown
+    ~GuiDriver() override;
+
+    std::optional<ControlView> view(const std::string& page, const std::string& control) override;
+    PageState page_state(const std::string& page) override;
+    void click(const std::string& page, const std::string& control) override;
+    void type(const std::string& page, const std::string& control, const std::string& text) override;
+    void paste(const std::string& page, const std::string& control, const std::string& text) override;
+    void pick(const std::string& page, const std::string& control, const std::string& item) override;
+
+    qt::QtBinding& binding() { return *binding_; }
+
+private:
+    QWidget* widget(const std::string& page, const std::string& control) const;
+    QWidget* text_target(const std::string& page, const std::string& control) const;
+
+    Application app_;
+    std::unique_ptr<qt::QtBinding> binding_;
+};
+
+}  // namespace cf::scenario

@@ -1,0 +1,48 @@
+#include "scenario/model_driver.h"
+
+#include "shell/program.h"
+
+namespace cf::scenario {
+
+ModelDriver::ModelDriver() { start_calcfluides(app_); }
+
+std::optional<ControlView> ModelDriver::view(const std::string& page, const std::string& control) {
+    if (!app_.defines(page) || !app_.loaded(page)) return std::nullopt;
+    const Page& p = app_.page(page);
+    if (!p.has(control)) return std::nullopt;
+    const Control& c = p.control(control);
+    return ControlView{c.kind, c.text, c.visible, p.shown(control), c.enabled, c.selected, p.focused() == control,
+                       c.items};
+}
+
+PageState ModelDriver::page_state(const std::string& page) {
+    if (!app_.defines(page) || !app_.loaded(page)) return PageState::unloaded;
+    return app_.shown(page) ? PageState::shown : PageState::hidden;
+}
+
+void ModelDriver::click(const std::string& page, const std::string& control) { app_.page(page).user_click(control); }
+
+void ModelDriver::type(const std::string& page, const std::string& control, const std::string& text) {
+    // Select all, then type: the first key replaces the selection. Deleting an empty text changes
+    // nothing, as in a real field.
+    if (text.empty()) {
+        if (!app_.page(page).text(control).empty()) app_.page(page).user_edit(control, "");
+        return;
+    }
+    for (const auto& prefix : typed_prefixes(text)) {
+        if (!app_.loaded(page)) return;  // a handler unloaded the page: the keys go nowhere
+        app_.page(page).user_edit(control, prefix);
+    }
+}
+
+void ModelDriver::paste(const std::string& page, const std::string& control, const std::string& text) {
+    Page& p = app_.page(page);
+    if (text.empty() && p.text(control).empty()) return;
+    p.user_edit(control, text);
+}
+
+void ModelDriver::pick(const std::string& page, const std::string& control, const std::string& item) {
+    app_.page(page).user_pick(control, item);
+}
+
+}  // namespace cf::scenario

@@ -1,0 +1,82 @@
+#pragma once
+// The application object: owns the pages and the held results of the formula procedures for the
+// whole run. A page is created on first reference with its design-time state; it can be shown,
+// hidden, or unloaded (its state discarded, so that the next reference creates it afresh). Held
+// results survive a page being unloaded; a fresh Application is a fresh run.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/page.h"
+
+namespace cf {
+
+class Application {
+public:
+    using PageDefinition = std::function<void(Page&)>;
+
+    // Told when pages are created, shown, hidden and unloaded; the Qt binding is one.
+    struct Observer {
+        virtual ~Observer() = default;
+        virtual void page_created(Page& page) = 0;
+        virtual void page_shown(Page& page) = 0;  // made visible and brought to the front
+        virtual void page_hidden(Page& page) = 0;
+        virtual void page_unloading(Page& page) = 0;
+    };
+
+    Application() = default;
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    void define_page(std::string name, PageDefinition definition);
+    bool defines(std::string_view name) const;
+    std::vector<std::string> page_names() const;  // in definition order
+
+    Page& page(std::string_view name);  // creates the page on first reference (not shown)
+    bool loaded(std::string_view name) const;
+    bool shown(std::string_view name) const;
+    void show(std::string_view name);  // creates it if needed and brings it to the front
+    void hide(std::string_view name);
+    void unload(std::string_view name);
+
+    // The held results of one module's procedures: created at their start values (all 0) on first
+    // use, kept until the Application ends.
+    template <class Held>
+    Held& held() {
+        auto& slot = held_[std::type_index(typeid(Held))];
+        if (!slot) slot = std::make_shared<Held>();
+        return *static_cast<Held*>(slot.get());
+    }
+
+    void set_observer(Observer* observer) { observer_ = observer; }
+
+    // Event delivery: every Change and Click passes through here, so that a runaway chain is stopped
+    // and a page unloaded by its own handler is destroyed only once the outermost event is done.
+    void deliver(const std::function<void()>& event, std::string_view what);
+    static constexpr int max_event_depth = 64;
+
+private:
+    struct Entry {
+        std::string name;
+        PageDefinition definition;
+        std::unique_ptr<Page> page;
+        bool shown = false;
+    };
+    Entry& entry(std::string_view name);
+    const Entry* find(std::string_view name) const;
+
+    std::vector<Entry> entries_;
+    std::vector<std::unique_ptr<Page>> retired_;  // unloaded while one of its handlers ran
+    std::unordered_map<std::type_index, std::shared_ptr<void>> held_;
+    Observer* observer_ = nullptr;
+    int depth_ = 0;
+};
+
+}  // namespace cf

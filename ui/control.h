@@ -1,0 +1,47 @@
+#pragma once
+// The controls a page is made of, with the state page logic reads and writes.
+
+#include <string>
+#include <vector>
+
+namespace cf {
+
+enum class ControlKind { field, label, frame, button, option, combo, decoration };
+
+// How the window draws a control; the page logic never reads it.
+enum class Look {
+    plain,
+    title,        // a page or frame title
+    heading,      // a column's heading or a prompt
+    warning,      // a fixed warning label
+    note,         // credits and small print
+    fixed_width,  // a text laid out in columns with runs of blanks
+    raised,       // the small raised "-6" of a 10^-6 unit
+    unit,         // the unit beside a field
+    result,       // a result field
+    line,         // a decoration drawn as a horizontal line
+};
+
+// Where the window puts a control inside its frame (or the page): a cell of the frame's grid.
+// Frames that are drawn over the same area share one cell; only the visible one is seen.
+struct Placement {
+    int row = 0;
+    int column = 0;
+    int row_span = 1;
+    int column_span = 1;
+};
+
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::label;
+    std::string frame;  // the enclosing frame's name; empty for a control on the page itself
+    std::string text;   // Text of a field or combo list, Caption of any other control
+    bool visible = true;
+    bool enabled = true;
+    bool selected = false;           // Value of an option button
+    std::vector<std::string> items;  // the fixed item list of a combo list
+    Placement place;
+    Look look = Look::plain;
+};
+
+}  // namespace cf

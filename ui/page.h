@@ -1,0 +1,110 @@
+#pragma once
+// The page model: one page of the program as named controls with their states and event handlers.
+// Page logic and tests drive it without any window; the Qt binding mirrors it in widgets.
+//
+// Events. Setting a field's Text raises its Change handlers at once, nested inside whatever set it.
+// A Change is raised on every set of a field's Text, also when the text does not change: a procedure
+// that writes the same result again still runs the handlers that depend on that field, so a chain of
+// fields is always brought up to date from its head (the orifice chains and the pipe flow reset rely
+// on every link running). Clicking a button, selecting an option button and picking a combo item raise
+// Click. One thread; handlers run to completion.
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace cf {
+
+class Application;
+
+class Page {
+public:
+    using Handler = std::function<void(Page&)>;
+
+    // Told of every change of a control's state and of the page's focus; the Qt binding is one.
+    struct Observer {
+        virtual ~Observer() = default;
+        virtual void control_changed(const Page& page, const Control& control) = 0;
+        virtual void focus_requested(const Page& page, const Control& control) = 0;
+    };
+
+    Page(Application& app, std::string name);
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    const std::string& name() const { return name_; }
+    Application& app() const { return app_; }
+    const std::string& window_title() const { return window_title_; }
+    void set_window_title(std::string title) { window_title_ = std::move(title); }
+
+    // --- Definition (design time) ---
+    Control& add(Control control);
+    void on_change(std::string_view control, Handler handler);
+    void on_click(std::string_view control, Handler handler);
+    const std::vector<std::string>& order() const { return order_; }  // controls in design order
+
+    // --- Reading state ---
+    bool has(std::string_view name) const;
+    const Control& control(std::string_view name) const;  // throws std::out_of_range if unknown
+    const std::string& text(std::string_view name) const;  // Text, or Caption
+    double value(std::string_view name) const;             // the field value of the text
+    bool empty(std::string_view name) const { return text(name).empty(); }
+    bool visible(std::string_view name) const { return control(name).visible; }
+    bool enabled(std::string_view name) const { return control(name).enabled; }
+    bool selected(std::string_view name) const { return control(name).selected; }
+    bool shown(std::string_view name) const;  // page shown, every enclosing frame and itself visible
+    const std::string& focused() const { return focused_; }
+    bool page_shown() const { return page_shown_; }
+
+    // --- Page logic ---
+    void set_text(std::string_view name, std::string text);  // field: raises Change; combo: no event
+    void set_caption(std::string_view name, std::string caption);
+    void set_visible(std::string_view name, bool visible);
+    void show(std::initializer_list<std::string_view> names);
+    void hide(std::initializer_list<std::string_view> names);
+    void set_enabled(std::string_view name, bool enabled);
+    void enable(std::initializer_list<std::string_view> names);
+    void disable(std::initializer_list<std::string_view> names);
+    // Value of an option button: selecting clears the other option buttons of its frame and raises
+    // Click when it becomes selected; clearing raises nothing.
+    void set_selected(std::string_view name, bool selected);
+    void focus(std::string_view name);
+
+    // --- What a user does (the binding and the scenario runner call these) ---
+    // Text typed into a field or an editable combo list: a field raises Change; a combo list does not.
+    void user_edit(std::string_view name, std::string text);
+    // A command button raises Click; an option button becomes selected (clearing its group) and raises
+    // Click even when it was already selected.
+    void user_click(std::string_view name);
+    // A combo list item chosen: the text becomes the item, then Click.
+    void user_pick(std::string_view name, std::string item);
+    void user_focus(std::string_view name);
+
+    void set_observer(Observer* observer) { observer_ = observer; }
+
+private:
+    Control& mutable_control(std::string_view name);
+    void changed(const Control& c);
+    void raise(const std::map<std::string, std::vector<Handler>, std::less<>>& table, std::string_view name);
+    void select_in_group(Control& c);
+
+    Application& app_;
+    std::string name_;
+    std::string window_title_;
+    std::map<std::string, Control, std::less<>> controls_;
+    std::vector<std::string> order_;
+    std::map<std::string, std::vector<Handler>, std::less<>> change_handlers_;
+    std::map<std::string, std::vector<Handler>, std::less<>> click_handlers_;
+    std::string focused_;
+    Observer* observer_ = nullptr;
+    bool page_shown_ = false;
+    friend class Application;
+};
+
+}  // namespace cf

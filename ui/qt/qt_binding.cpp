@@ -1,0 +1,57 @@
+#include "ui/qt/qt_binding.h"
+
+#include <QApplication>
+
+namespace cf::qt {
+
+QtBinding::QtBinding(Application& app, std::string home_page) : app_(app), home_page_(std::move(home_page)) {
+    app_.set_observer(this);
+}
+
+QtBinding::~QtBinding() {
+    app_.set_observer(nullptr);
+    for (auto& [name, w] : windows_) {
+        w->detach();
+        delete w;
+    }
+}
+
+PageWindow* QtBinding::window(std::string_view page) const {
+    auto it = windows_.find(page);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+void QtBinding::page_created(Page& page) {
+    auto* w = new PageWindow(page);
+    const std::string name = page.name();
+    if (name == home_page_)
+        w->set_close_action([] { QApplication::quit(); });
+    else
+        w->set_close_action([this, name] { app_.hide(name); });
+    windows_[name] = w;
+}
+
+void QtBinding::page_shown(Page& page) {
+    PageWindow* w = window(page.name());
+    if (!w) return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void QtBinding::page_hidden(Page& page) {
+    if (PageWindow* w = window(page.name())) w->hide();
+}
+
+void QtBinding::page_unloading(Page& page) {
+    auto it = windows_.find(page.name());
+    if (it == windows_.end()) return;
+    PageWindow* w = it->second;
+    windows_.erase(it);
+    w->detach();
+    w->hide();
+    // The window may be delivering the click that unloads it.
+    w->deleteLater();
+}
+
+}  // namespace cf::qt

@@ -1,0 +1,37 @@
+#pragma once
+// Turns every page of an application into a window: created with the page, shown, hidden and deleted
+// with it. Closing a page's window hides the page; closing the home page's window ends the program.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ui/application.h"
+#include "ui/qt/page_window.h"
+
+namespace cf::qt {
+
+class QtBinding : private Application::Observer {
+public:
+    // home_page: the page whose window, when closed, quits the Qt application.
+    QtBinding(Application& app, std::string home_page);
+    ~QtBinding() override;
+    QtBinding(const QtBinding&) = delete;
+    QtBinding& operator=(const QtBinding&) = delete;
+
+    // The window of a loaded page, or nullptr.
+    PageWindow* window(std::string_view page) const;
+
+private:
+    void page_created(Page& page) override;
+    void page_shown(Page& page) override;
+    void page_hidden(Page& page) override;
+    void page_unloading(Page& page) override;
+
+    Application& app_;
+    std::string home_page_;
+    std::map<std::string, PageWindow*, std::less<>> windows_;
+};
+
+}  // namespace cf::qt
