@@ -3,6 +3,8 @@
 // real widgets. Ends with "N passed, M failed" (files) and exits 0 only when none failed.
 
 #include <QApplication>
+
+#include "ui/qt/platform_notices.h"
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::unique_ptr<QApplication> qt_app;
+    cf::qt::quiet_platform_notices();
     if (gui) qt_app = std::make_unique<QApplication>(argc, argv);
 
     int passed = 0;

@@ -2,6 +2,8 @@
 // Run it with QT_QPA_PLATFORM=offscreen to need no display.
 
 #include <QApplication>
+
+#include "ui/qt/platform_notices.h"
 #include <QDir>
 #include <QPixmap>
 #include <functional>
@@ -23,6 +25,7 @@ struct Shot {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cf::qt::quiet_platform_notices();
     QApplication qt_app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(dir);

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "shell/page_names.h"
@@ -85,7 +87,16 @@ PageState GuiDriver::page_state(const std::string& page) {
 }
 
 void GuiDriver::click(const std::string& page, const std::string& control) {
-    QTest::mouseClick(widget(page, control), Qt::LeftButton);
+    QWidget* w = widget(page, control);
+    if (auto* r = qobject_cast<QRadioButton*>(w)) {
+        // An option button reacts to its indicator and caption, not to the whole cell it is laid in.
+        QStyleOptionButton option;
+        option.initFrom(r);
+        const QRect indicator = r->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, r);
+        QTest::mouseClick(r, Qt::LeftButton, Qt::NoModifier, indicator.center());
+    } else {
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
     settle();
 }
 

@@ -3,7 +3,10 @@
 
 #include <QApplication>
 
+#include "ui/qt/platform_notices.h"
+
 int main(int argc, char** argv) {
+    cf::qt::quiet_platform_notices();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,22 @@
+#include "ui/qt/platform_notices.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace cf::qt {
+
+namespace {
+
+QtMessageHandler previous = nullptr;
+
+void filter(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("This plugin does not support") || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    if (previous) previous(type, context, message);
+}
+
+}  // namespace
+
+void quiet_platform_notices() { previous = qInstallMessageHandler(filter); }
+
+}  // namespace cf::qt
