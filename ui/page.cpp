@@ -181,6 +181,4 @@ void Page::user_pick(std::string_view name, std::string item) {
     raise(click_handlers_, name);
 }
 
-void Page::user_focus(std::string_view name) { focused_ = control(name).name; }
-
 }  // namespace cf

@@ -84,7 +84,6 @@ public:
     void user_click(std::string_view name);
     // A combo list item chosen: the text becomes the item, then Click.
     void user_pick(std::string_view name, std::string item);
-    void user_focus(std::string_view name);
 
     void set_observer(Observer* observer) { observer_ = observer; }
 
