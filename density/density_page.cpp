@@ -18,7 +18,9 @@ void define(Page& p) {
     p.on_click("Command1", [](Page& page) { navigation::open_calculator(page, pages::orifice_plate); });
     p.on_click("bt_RHO_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_RHO_calcul_de_débits_gaz", navigation::open_flow_correction);
-    p.on_click("Command2", [](Page& page) { navigation::return_home(page, {}); });
+    p.on_click("Command2", [](Page& page) {
+        navigation::return_home(page, {"bt_RHO_calcul_DVS", "bt_RHO_calcul_de_débits_gaz", "Command1"});
+    });
 }
 
 }  // namespace cf::density_page

@@ -19,7 +19,9 @@ void navigation_buttons(PageBuilder& b, const char* density_caption) {
     p.on_click("Command2", [](Page& page) { navigation::open_calculator(page, pages::orifice_plate); });
     p.on_click("bt_OD_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_OD_calcul_de_débits_gaz", [](Page& page) { navigation::open_calculator(page, pages::density); });
-    p.on_click("Command1", [](Page& page) { navigation::return_home(page, {}); });
+    p.on_click("Command1", [](Page& page) {
+        navigation::return_home(page, {"Command2", "bt_OD_calcul_DVS", "bt_OD_calcul_de_débits_gaz"});
+    });
 }
 
 void conditions_frame(PageBuilder& b) {

@@ -18,7 +18,9 @@ void define(Page& p) {
     p.on_click("bt_OD_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_OD_calcul_de_débits_gaz", [](Page& page) { navigation::open_calculator(page, pages::density); });
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
-    p.on_click("Command_retour_page_d_acceuil", [](Page& page) { navigation::return_home(page, {}); });
+    p.on_click("Command_retour_page_d_acceuil", [](Page& page) {
+        navigation::return_home(page, {"bt_dvs_calculs_de_débits_gaz", "bt_OD_calcul_DVS", "bt_OD_calcul_de_débits_gaz"});
+    });
 }
 
 }  // namespace cf::orifice_page
