@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "ui/qt/platform_notices.h"
+#include "ui/qt/headless.h"
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::unique_ptr<QApplication> qt_app;
+    cf::qt::use_offscreen_without_display();
     cf::qt::quiet_platform_notices();
     if (gui) qt_app = std::make_unique<QApplication>(argc, argv);
 

@@ -1,9 +1,9 @@
 // calcfluides-screenshots DIR: renders every page window, and a few pages at work, to PNG files.
-// Run it with QT_QPA_PLATFORM=offscreen to need no display.
+// Without a display it renders on the offscreen platform.
 
 #include <QApplication>
 
-#include "ui/qt/platform_notices.h"
+#include "ui/qt/headless.h"
 #include <QDir>
 #include <QPixmap>
 #include <functional>
@@ -26,6 +26,7 @@ struct Shot {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cf::qt::use_offscreen_without_display();
     cf::qt::quiet_platform_notices();
     QApplication qt_app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");

@@ -283,7 +283,7 @@ void result_row(PageBuilder& b, const std::string& label, std::string caption, c
 // A viscosity unit 10⁻⁶: "10     m²/s" with a small raised "-6" beside it.
 void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label) {
     b.label(unit_label, std::move(unit)).look(Look::unit);
-    b.label(raised_label, "-6").look(Look::raised);
+    b.raised(raised_label, "-6");
 }
 
 void on_changes(Page& p, Names fields, const Page::Handler& handler) {

@@ -77,11 +77,11 @@ Added add(PageBuilder& b, const std::string& container, Host host) {
     b.row(); b.label("Label9", "Viscosité dynamique").span(2);
              b.combo("Combo_viscosité_dynamique", "Pa/s").look(Look::result);
              b.label("Label_10", "10     Pa/s").look(Look::unit);
-             b.label("Label_6", "-6").look(Look::raised);
+             b.raised("Label_6", "-6");
     b.row(); b.label("Label_visco_cinématique", "Viscosité Cinématique").span(2);
              b.combo("Combo_viscosité_cinématique", "m²/s").look(Look::result);
              b.label("Label10", "10     m²/s").look(Look::unit);
-             b.label("Label11", "-6").look(Look::raised);
+             b.raised("Label11", "-6");
     b.row(); b.button("Command_retour4", "Initialisation").span(2);
              b.button("Command_sortie", "Retour");
              b.button("Command_retour5", "Retour").span(2);

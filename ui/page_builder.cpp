@@ -38,6 +38,7 @@ Added PageBuilder::place(Control c) {
     c.place.row = cursor.row;
     c.place.column = cursor.column;
     cursor.column += 1;
+    cursor.last_placed = c.place;
     if (c.kind == ControlKind::frame) cursor.last_frame = c.place;
     return Added(page_.add(std::move(c)), cursor.column);
 }
@@ -78,6 +79,15 @@ Added PageBuilder::over(const std::string& name) {
     // alone, so give it a throwaway cursor.
     static thread_local int unused_cursor = 0;
     return Added(added, unused_cursor);
+}
+
+Added PageBuilder::raised(const std::string& name, std::string caption) {
+    Control c = make(name, ControlKind::label, std::move(caption));
+    c.frame = current_;
+    c.look = Look::raised;
+    c.place = cursors_[current_].last_placed;
+    static thread_local int unused_cursor = 0;
+    return Added(page_.add(std::move(c)), unused_cursor);
 }
 
 Added PageBuilder::decoration(const std::string& name, Look look) {

@@ -62,6 +62,9 @@ public:
     Added combo(const std::string& name, std::string text, std::vector<std::string> items = {});
     Added frame(const std::string& name);
     Added over(const std::string& name);  // a frame in the same cell as the previous frame
+    // A small raised label ("-6" of a unit 10⁻⁶) drawn over the previous control's cell, just after the
+    // leading number of that control's caption.
+    Added raised(const std::string& name, std::string caption);
     Added decoration(const std::string& name, Look look = Look::plain);
 
 private:
@@ -69,6 +72,7 @@ private:
         int row = 0;
         int column = 0;
         Placement last_frame;
+        Placement last_placed;
     };
     Added place(Control c);
 

@@ -3,9 +3,10 @@
 
 #include <QApplication>
 
-#include "ui/qt/platform_notices.h"
+#include "ui/qt/headless.h"
 
 int main(int argc, char** argv) {
+    cf::qt::use_offscreen_without_display();  // test discovery runs without the test's environment
     cf::qt::quiet_platform_notices();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -21,10 +21,36 @@ const char* const caption_property = "caption";
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Captions laid out on several lines by runs of blanks ("Calcul du nombre de                Reynolds")
-// are drawn with a line break at each run of three blanks or more.
-QString drawn_caption(const std::string& caption) {
+// are drawn with a line break at each run of three blanks or more. A unit keeps its blanks: they leave
+// the gap where a raised "-6" stands ("10     Pa/s").
+QString drawn_caption(const Control& c) {
     static const QRegularExpression run_of_blanks(" {3,}");
-    return q(caption).replace(run_of_blanks, "\n");
+    if (c.look == Look::unit) return q(c.text);
+    return q(c.text).replace(run_of_blanks, "\n");
+}
+
+// A raised label laid over another label's cell stands just after that label's leading number.
+void place_raised_labels(const Page& page, const std::map<std::string, QWidget*>& widgets) {
+    for (const auto& name : page.order()) {
+        const Control& raised = page.control(name);
+        if (raised.look != Look::raised) continue;
+        for (const auto& other_name : page.order()) {
+            const Control& base = page.control(other_name);
+            if (&base == &raised || base.kind != ControlKind::label || base.frame != raised.frame ||
+                base.place.row != raised.place.row || base.place.column != raised.place.column)
+                continue;
+            auto* base_label = static_cast<QLabel*>(widgets.at(base.name));
+            auto* raised_label = static_cast<QLabel*>(widgets.at(raised.name));
+            const QString leading = q(base.text).section(' ', 0, 0);
+            // A margin, not an indent: a label's indent also pushes top-aligned text down.
+            raised_label->setContentsMargins(base_label->fontMetrics().horizontalAdvance(leading) + 1, 0, 0, 0);
+            raised_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            raised_label->parentWidget()->layout()->setAlignment(raised_label, Qt::AlignLeft | Qt::AlignTop);
+            base_label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            base_label->setMinimumHeight(base_label->fontMetrics().height() + raised_label->fontMetrics().height() / 2);
+            break;
+        }
+    }
 }
 
 // A button's caption is shown as it stands: '&' is not a mnemonic here.
@@ -71,6 +97,7 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
         sync(c);
         connect_user_events(c, w);
     }
+    place_raised_labels(page, widgets_);
     page.set_observer(this);
 }
 
@@ -185,7 +212,7 @@ void PageWindow::sync(const Control& c) {
             auto* l = static_cast<QLabel*>(w);
             if (l->property(caption_property).toString() != q(c.text) || l->text().isEmpty()) {
                 l->setProperty(caption_property, q(c.text));
-                l->setText(drawn_caption(c.text));
+                l->setText(drawn_caption(c));
             }
             break;
         }

@@ -1,4 +1,4 @@
-#include "ui/qt/platform_notices.h"
+#include "ui/qt/headless.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -16,6 +16,12 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& me
 }
 
 }  // namespace
+
+void use_offscreen_without_display() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 void quiet_platform_notices() { previous = qInstallMessageHandler(filter); }
 
