@@ -10,13 +10,12 @@
 #include "shell/navigation.h"
 #include "shell/page_names.h"
 #include "ui/application.h"
+#include "ui/completeness.h"
 #include "ui/page_builder.h"
 
 namespace cf::pipe_flow_page {
 
 namespace {
-
-using Names = std::initializer_list<std::string_view>;
 
 // The page's buttons to the other calculators, shown together by the first choice of a calculation.
 const Names navigation_buttons = {"bt_dvs_calculs_de_débits_gaz", "bt_dvs_calculs_de_masses_volumiques", "Command2"};
@@ -57,18 +56,6 @@ const std::array<std::string_view, 12> units_phrases = {
     "DeltaP et Pertes de charge (Bar)",
     "K=Coefficient de rugosité interne",
 };
-
-// --- Completeness of a frame's inputs ---
-
-// Every field holds some text (blanks count as text).
-bool filled(const Page& p, Names fields) {
-    return std::none_of(fields.begin(), fields.end(), [&](std::string_view f) { return p.empty(f); });
-}
-
-// No field reads as 0.
-bool not_zero(const Page& p, Names fields) {
-    return std::none_of(fields.begin(), fields.end(), [&](std::string_view f) { return p.value(f) == 0; });
-}
 
 // A complete first column opens the Reynolds working frame; an incomplete one brings its title card back.
 void open_reynolds_frame(Page& p, bool open) {
@@ -267,27 +254,6 @@ void reset_page(Page& p) {
     p.hide({"fr_pertes_de_charges2", "fr_pertes_de_charges"});
     p.show({"fr_calcul_du_nombre_de_Reynolds"});
     p.hide({"fr_nb_reynolds", "Command3"});
-}
-
-// --- Recurring shapes of the page ---
-
-// A computed value: "Qv =" [field] "m3/h", hidden until computed.
-void result_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
-                const std::string& unit_label = "", std::string unit = "") {
-    b.row();
-    b.label(label, std::move(caption)).hidden();
-    b.field(field).look(Look::result).hidden();
-    if (!unit_label.empty()) b.label(unit_label, std::move(unit)).look(Look::unit).hidden();
-}
-
-// A viscosity unit 10⁻⁶: "10     m²/s" with a small raised "-6" beside it.
-void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label) {
-    b.label(unit_label, std::move(unit)).look(Look::unit);
-    b.raised(raised_label, "-6");
-}
-
-void on_changes(Page& p, Names fields, const Page::Handler& handler) {
-    for (auto f : fields) p.on_change(f, handler);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 // A guarded procedure whose guard fails still writes its field, with its held result (and the
 // Reynolds procedures still set the regime from their held Re). A result that is not a finite number
 // (an overflow once rounded to single precision, a division by zero, a root of a negative number) is
-// never shown: the procedure then writes nothing, and its held result keeps its value.
+// never shown: the procedure empties its field, and its held result keeps its value.
 
 #include "ui/application.h"
 #include "ui/page.h"

@@ -76,12 +76,10 @@ Added add(PageBuilder& b, const std::string& container, Host host) {
              b.combo("Combo_masse_volumique", "Kg/m3").look(Look::result);
     b.row(); b.label("Label9", "Viscosité dynamique").span(2);
              b.combo("Combo_viscosité_dynamique", "Pa/s").look(Look::result);
-             b.label("Label_10", "10     Pa/s").look(Look::unit);
-             b.raised("Label_6", "-6");
+             micro_unit(b, "Label_10", "10     Pa/s", "Label_6");
     b.row(); b.label("Label_visco_cinématique", "Viscosité Cinématique").span(2);
              b.combo("Combo_viscosité_cinématique", "m²/s").look(Look::result);
-             b.label("Label10", "10     m²/s").look(Look::unit);
-             b.raised("Label11", "-6");
+             micro_unit(b, "Label10", "10     m²/s", "Label11");
     b.row(); b.button("Command_retour4", "Initialisation").span(2);
              b.button("Command_sortie", "Retour");
              b.button("Command_retour5", "Retour").span(2);

@@ -105,4 +105,18 @@ Added input_row(PageBuilder& b, const std::string& label, std::string caption, c
     return f;
 }
 
+Added result_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
+                 const std::string& unit_label, std::string unit) {
+    b.row();
+    b.label(label, std::move(caption)).hidden();
+    Added f = b.field(field).look(Look::result).hidden();
+    if (!unit_label.empty()) b.label(unit_label, std::move(unit)).look(Look::unit).hidden();
+    return f;
+}
+
+void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label) {
+    b.label(unit_label, std::move(unit)).look(Look::unit);
+    b.raised(raised_label, "-6");
+}
+
 }  // namespace cf

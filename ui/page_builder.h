@@ -85,4 +85,11 @@ private:
 Added input_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
                 const std::string& unit_label = "", std::string unit = "");
 
+// A computed value "Qv =" [result field] "m3/h", all hidden until computed.
+Added result_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
+                 const std::string& unit_label = "", std::string unit = "");
+
+// A unit 10⁻⁶ beside a field: the caption "10     m²/s" with a small raised "-6" in its gap.
+void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label);
+
 }  // namespace cf
