@@ -15,39 +15,54 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-double parse_field_value(std::string_view text) {
-    // Blanks are skipped wherever they occur, so drop them all first.
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!is_blank(c)) s.push_back(c);
+namespace {
 
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-
-    const std::size_t start = i;
+// The number at the start of a text with its blanks dropped: where its digits and exponent end, and
+// how many digits it has.
+struct Scan {
+    std::size_t start = 0;  // after the sign
+    std::size_t end = 0;    // one past the last character of the number
     std::size_t digits = 0;
-    while (i < s.size() && is_digit(s[i])) ++i, ++digits;
+    bool negative = false;
+};
+
+Scan scan_number(const std::string& s) {
+    Scan n;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) n.negative = s[i++] == '-';
+    n.start = i;
+    while (i < s.size() && is_digit(s[i])) ++i, ++n.digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && is_digit(s[i])) ++i, ++digits;
+        while (i < s.size() && is_digit(s[i])) ++i, ++n.digits;
     }
-    if (digits == 0) return 0.0;
-    std::size_t end = i;
+    if (n.digits == 0) return n.end = 0, n;
+    n.end = i;
     // An exponent counts only when at least one digit follows it ("1e" reads 1).
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && is_digit(s[j])) {
             while (j < s.size() && is_digit(s[j])) ++j;
-            end = j;
+            n.end = j;
         }
     }
+    return n;
+}
 
-    // from_chars reads the digits and exponent; the sign was taken above, and a bare leading point
-    // (".5") gets its zero.
-    std::string number = s.substr(start, end - start);
+std::string without_blanks(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!is_blank(c)) s.push_back(c);
+    return s;
+}
+
+double value_of(const std::string& s, const Scan& n) {
+    if (n.digits == 0) return 0.0;
+    // from_chars reads the digits and exponent; the sign was taken by the scan, and a bare leading
+    // point (".5") gets its zero.
+    std::string number = s.substr(n.start, n.end - n.start);
     if (number.front() == '.') number.insert(number.begin(), '0');
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -57,7 +72,58 @@ double parse_field_value(std::string_view text) {
         const bool tiny = e != std::string::npos && number[e + 1] == '-';
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
-    return negative ? -value : value;
+    return n.negative ? -value : value;
+}
+
+// Blanks between the characters of a text (not only around it): "12 5", which reads as 125.
+bool blanks_inside(std::string_view text) {
+    constexpr std::string_view blanks = " \t\n\r\v\f";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return false;
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1).find_first_of(blanks) != std::string_view::npos;
+}
+
+}  // namespace
+
+double parse_field_value(std::string_view text) {
+    // Blanks are skipped wherever they occur, so drop them all first.
+    const std::string s = without_blanks(text);
+    return value_of(s, scan_number(s));
+}
+
+FieldReading read_field_text(std::string_view text) {
+    const std::string s = without_blanks(text);
+    const Scan n = scan_number(s);
+    FieldReading r;
+    r.value = value_of(s, n);
+    if (text.empty()) return r;
+    const bool number_only = n.digits > 0 && n.end == s.size();
+    if (number_only && !blanks_inside(text)) return r;
+    r.whole = false;
+    if (number_only)
+        r.why = FieldReading::Short::blanks_inside;
+    else if (n.end < s.size() && s[n.end] == ',')
+        r.why = FieldReading::Short::decimal_comma;
+    else if (n.digits == 0)
+        r.why = FieldReading::Short::not_a_number;
+    else
+        r.why = FieldReading::Short::rest_ignored;
+    return r;
+}
+
+std::string reading_note(const FieldReading& reading) {
+    const char* reason = nullptr;
+    switch (reading.why) {
+        case FieldReading::Short::none: return {};
+        case FieldReading::Short::decimal_comma: reason = "le séparateur décimal est le point"; break;
+        case FieldReading::Short::not_a_number: reason = "ce texte n'est pas un nombre"; break;
+        case FieldReading::Short::rest_ignored: reason = "la suite du texte est ignorée"; break;
+        case FieldReading::Short::blanks_inside: reason = "les blancs sont ignorés"; break;
+    }
+    const std::string value = std::isfinite(reading.value) ? text_step_double(reading.value)
+                                                            : (reading.value < 0 ? "-infini" : "infini");
+    return "Lu comme " + value + " : " + reason;
 }
 
 namespace {

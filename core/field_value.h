@@ -16,6 +16,21 @@ namespace cf {
 // as an infinity of its sign; the procedures never display a non-finite result.
 double parse_field_value(std::string_view text);
 
+// How a field's text is read, for telling the user when it is not read as typed. The value is
+// parse_field_value's; `whole` says that all of the text went into it: the empty text, or one number
+// with at most blanks around it. Otherwise `why` gives the first reason that the reading stopped short.
+struct FieldReading {
+    enum class Short { none, decimal_comma, not_a_number, rest_ignored, blanks_inside };
+    double value = 0;
+    bool whole = true;
+    Short why = Short::none;
+};
+FieldReading read_field_text(std::string_view text);
+
+// What a field shows the user about a text that is not read whole, in French: « Lu comme 2 : le
+// séparateur décimal est le point ». Empty for a text read whole.
+std::string reading_note(const FieldReading& reading);
+
 // Shows a value with the decimals of a format pattern ("0.00", "0,000", "0,000+Kg/s", ...): the count
 // of '0' after the first '.' or ','. The exact held value is rounded half away from zero (0.125 gives
 // "0.13"); the decimal mark is always the point so that the text reads back through

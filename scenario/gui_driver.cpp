@@ -63,6 +63,10 @@ QWidget* GuiDriver::text_target(const std::string& page, const std::string& cont
     return w;
 }
 
+void GuiDriver::bring_into_view(const std::string& page, QWidget* w) const {
+    if (qt::PageWindow* window = binding_->window(page)) window->ensure_visible(w);
+}
+
 std::optional<ControlView> GuiDriver::view(const std::string& page, const std::string& control) {
     QWidget* w = widget(page, control);
     if (!w) return std::nullopt;
@@ -77,6 +81,7 @@ std::optional<ControlView> GuiDriver::view(const std::string& page, const std::s
     v.focused = w->window()->focusWidget() == focus_target || w->window()->focusWidget() == w;
     if (auto* cb = qobject_cast<QComboBox*>(w))
         for (int i = 0; i < cb->count(); ++i) v.items.push_back(cb->itemText(i).toStdString());
+    if (auto* e = qobject_cast<QLineEdit*>(focus_target)) v.editable = !e->isReadOnly();
     return v;
 }
 
@@ -88,6 +93,7 @@ PageState GuiDriver::page_state(const std::string& page) {
 
 void GuiDriver::click(const std::string& page, const std::string& control) {
     QWidget* w = widget(page, control);
+    bring_into_view(page, w);
     if (auto* r = qobject_cast<QRadioButton*>(w)) {
         // An option button reacts to its indicator and caption, not to the whole cell it is laid in.
         QStyleOptionButton option;
@@ -102,6 +108,7 @@ void GuiDriver::click(const std::string& page, const std::string& control) {
 
 void GuiDriver::type(const std::string& page, const std::string& control, const std::string& text) {
     QPointer<QWidget> target = text_target(page, control);
+    bring_into_view(page, widget(page, control));
     QTest::mouseClick(target, Qt::LeftButton);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);  // select the whole text
     if (text.empty()) {
@@ -117,6 +124,7 @@ void GuiDriver::type(const std::string& page, const std::string& control, const 
 
 void GuiDriver::paste(const std::string& page, const std::string& control, const std::string& text) {
     QWidget* target = text_target(page, control);
+    bring_into_view(page, widget(page, control));
     QTest::mouseClick(target, Qt::LeftButton);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QApplication::clipboard()->setText(QString::fromStdString(text));
@@ -126,6 +134,7 @@ void GuiDriver::paste(const std::string& page, const std::string& control, const
 
 void GuiDriver::pick(const std::string& page, const std::string& control, const std::string& item) {
     auto* cb = qobject_cast<QComboBox*>(widget(page, control));
+    bring_into_view(page, cb);
     const int index = cb->findText(QString::fromStdString(item), Qt::MatchExactly);
     cb->showPopup();
     settle();

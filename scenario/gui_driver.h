@@ -23,10 +23,13 @@ public:
     void pick(const std::string& page, const std::string& control, const std::string& item) override;
 
     qt::QtBinding& binding() { return *binding_; }
+    Application& app() { return app_; }
 
 private:
     QWidget* widget(const std::string& page, const std::string& control) const;
     QWidget* text_target(const std::string& page, const std::string& control) const;
+    // Scrolls the page's window to the control, as a user does before clicking or typing into it.
+    void bring_into_view(const std::string& page, QWidget* w) const;
 
     Application app_;
     std::unique_ptr<qt::QtBinding> binding_;

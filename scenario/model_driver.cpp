@@ -11,8 +11,9 @@ std::optional<ControlView> ModelDriver::view(const std::string& page, const std:
     const Page& p = app_.page(page);
     if (!p.has(control)) return std::nullopt;
     const Control& c = p.control(control);
-    return ControlView{c.kind, c.text, c.visible, p.shown(control), c.enabled, c.selected, p.focused() == control,
-                       c.items};
+    const bool editable = (c.kind == ControlKind::field || c.kind == ControlKind::combo) && !is_result(c);
+    return ControlView{c.kind,       c.text,  c.visible, p.shown(control), c.enabled,
+                       c.selected,   p.focused() == control, c.items, editable};
 }
 
 PageState ModelDriver::page_state(const std::string& page) {

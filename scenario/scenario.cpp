@@ -186,6 +186,7 @@ std::string run_step(const Step& step, Driver& driver) {
         case Step::Verb::paste:
             if (view->kind != ControlKind::field && view->kind != ControlKind::combo)
                 return "expected a field or combo list at " + target + ", found another kind of control";
+            if (!view->editable) return "expected a field the user can type into at " + target + ", found a result";
             if (step.verb == Step::Verb::type)
                 driver.type(step.page, step.control, step.argument);
             else

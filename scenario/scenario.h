@@ -35,6 +35,7 @@ struct ControlView {
     bool selected;
     bool focused;
     std::vector<std::string> items;
+    bool editable = false;  // a field or combo list the user can type into (not a result)
 };
 
 enum class PageState { unloaded, hidden, shown };

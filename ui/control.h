@@ -44,4 +44,9 @@ struct Control {
     Look look = Look::plain;
 };
 
+// A result field: the page writes it; the user can read, select and copy it, never type into it.
+inline bool is_result(const Control& c) {
+    return (c.kind == ControlKind::field || c.kind == ControlKind::combo) && c.look == Look::result;
+}
+
 }  // namespace cf

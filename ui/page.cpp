@@ -147,6 +147,7 @@ void Page::focus(std::string_view name) {
 
 void Page::user_edit(std::string_view name, std::string text) {
     Control& c = mutable_control(name);
+    if (is_result(c)) throw std::logic_error("cannot type into the result field " + std::string(name));
     focused_ = c.name;
     if (c.kind == ControlKind::combo) {
         if (c.text != text) {

@@ -78,6 +78,7 @@ public:
 
     // --- What a user does (the binding and the scenario runner call these) ---
     // Text typed into a field or an editable combo list: a field raises Change; a combo list does not.
+    // A result field cannot be typed into.
     void user_edit(std::string_view name, std::string text);
     // A command button raises Click; an option button becomes selected (clearing its group) and raises
     // Click even when it was already selected.

@@ -42,6 +42,15 @@ std::vector<Shot> pipe_flow_shots() {
              d.click(p::pipe_flow, "Command_chx_gaz");
              d.pick(p::pipe_flow, "Combo_choix_liquide", "Air ( à 0°C )");
          }},
+        // The mark on a field whose text is not read as typed.
+        {"input-mark", p::pipe_flow,
+         [](auto& d) {
+             d.click(p::home, "bt_départ_calcul_DVS");
+             d.click(p::pipe_flow, "bt_débit");
+             d.type(p::pipe_flow, "txt_vitesse31", "2,5");
+             d.type(p::pipe_flow, "txt_diamètre31", "100");
+         },
+         "fr_débit"},
     };
 }
 

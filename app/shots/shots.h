@@ -13,6 +13,7 @@ struct Shot {
     const char* file;  // docs/screenshots/FILE.png
     const char* page;  // the window rendered
     std::function<void(scenario::GuiDriver&)> steps;
+    const char* control = nullptr;  // a frame or control of the page to render alone, or the whole window
 };
 
 std::vector<Shot> home_shots();

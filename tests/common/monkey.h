@@ -49,7 +49,7 @@ inline void wander(scenario::Driver& driver, unsigned seed, int steps) {
             if (!view || !view->shown || !view->enabled) continue;
             if (view->kind == ControlKind::button || view->kind == ControlKind::option) {
                 driver.click(page, control);
-            } else if (view->kind == ControlKind::field) {
+            } else if (view->kind == ControlKind::field && view->editable) {
                 const std::string text = random_text(random);
                 if (random() % 2)
                     driver.type(page, control, text);

@@ -29,6 +29,41 @@ TEST(ParseFieldValue, HugeAndTinyExponentsStayHarmless) {
     EXPECT_EQ(parse_field_value(std::string(400, '9')), parse_field_value(std::string(400, '9')));
 }
 
+// The mark on a field: whether all of its text went into the value read, and what the user is told.
+TEST(ReadFieldText, SaysWhenATextIsNotReadAsTyped) {
+    using Short = cf::FieldReading::Short;
+    struct Case { const char* text; double value; Short why; const char* note; };
+    const Case cases[] = {
+        {"", 0, Short::none, ""},
+        {"2.5", 2.5, Short::none, ""},
+        {" 12 ", 12, Short::none, ""},  // blanks around the number are harmless
+        {"-1.5E-3", -0.0015, Short::none, ""},
+        {".5", 0.5, Short::none, ""},
+        {"5.", 5, Short::none, ""},
+        {"1e999", HUGE_VAL, Short::none, ""},  // a whole number, however large
+        {"2,5", 2, Short::decimal_comma, "Lu comme 2 : le séparateur décimal est le point"},
+        {"1,013", 1, Short::decimal_comma, "Lu comme 1 : le séparateur décimal est le point"},
+        {",5", 0, Short::decimal_comma, "Lu comme 0 : le séparateur décimal est le point"},
+        {"abc", 0, Short::not_a_number, "Lu comme 0 : ce texte n'est pas un nombre"},
+        {"mm", 0, Short::not_a_number, "Lu comme 0 : ce texte n'est pas un nombre"},
+        {" ", 0, Short::not_a_number, "Lu comme 0 : ce texte n'est pas un nombre"},
+        {"-", 0, Short::not_a_number, "Lu comme 0 : ce texte n'est pas un nombre"},
+        {"1.2.3", 1.2, Short::rest_ignored, "Lu comme 1.2 : la suite du texte est ignorée"},
+        {"2.009x", 2.009, Short::rest_ignored, "Lu comme 2.009 : la suite du texte est ignorée"},
+        {"1e", 1, Short::rest_ignored, "Lu comme 1 : la suite du texte est ignorée"},
+        {"12 5", 125, Short::blanks_inside, "Lu comme 125 : les blancs sont ignorés"},
+        {"1 e3", 1000, Short::blanks_inside, "Lu comme 1000 : les blancs sont ignorés"},
+    };
+    for (const auto& c : cases) {
+        const cf::FieldReading r = cf::read_field_text(c.text);
+        EXPECT_EQ(r.value, parse_field_value(c.text)) << '"' << c.text << '"';
+        EXPECT_DOUBLE_EQ(r.value, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(r.whole, c.why == Short::none) << '"' << c.text << '"';
+        EXPECT_EQ(r.why, c.why) << '"' << c.text << '"';
+        EXPECT_EQ(cf::reading_note(r), c.note) << '"' << c.text << '"';
+    }
+}
+
 TEST(FormatFieldValue, RoundsTheExactHeldValueHalfAwayFromZero) {
     EXPECT_EQ(format_field_value(0.125, "0.00"), "0.13");
     EXPECT_EQ(format_field_value(-0.125, "0.00"), "-0.13");

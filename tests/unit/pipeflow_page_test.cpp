@@ -62,7 +62,7 @@ TEST_F(PipeFlowPage, InitialisationBringsBackTheStartState) {
           {"txt_L_calcul_pertes_de_charges2", "100"}, {"txt_D_calcul_pertes_de_charges2", "50"},
           {"txt_Re_calcul_pertes_de_charges2", "100000"}});
     ASSERT_EQ(text("txt_DeltaP_calcul_pertes_de_charges2"), "0.56");
-    type({{"txt_régime_reynolds", "laminaire"}});
+    dvs().set_text("txt_régime_reynolds", "laminaire");
     type({{"txt_Qv_calcul_pertes_de_charges", "2"}, {"txt_RHO_calcul_pertes_de_charges", "900"},
           {"txt_L_calcul_pertes_de_charges", "100"}, {"txt_D_calcul_pertes_de_charges", "25"},
           {"txt_Re_calcul_pertes_de_charges", "500"}});
@@ -165,6 +165,26 @@ TEST_F(PipeFlowPage, ReynoldsModesChooseWhichInputsCountAndWhetherItComputes) {
         EXPECT_EQ(visible("txt_reynolds_calcul_reynolds"), c.shown);
         EXPECT_EQ(visible("bt_nb_resultat_reynolds"), c.shown);
         EXPECT_EQ(text("txt_reynolds_calcul_reynolds"), c.re);
+    }
+}
+
+// The regime field chooses the pressure-loss frame: the chooser card for an empty text or " 0.00", the
+// laminar or turbulent frame for the two words exactly as the procedures write them; any other text
+// changes no frame.
+TEST_F(PipeFlowPage, TheRegimeShownChoosesThePressureLossFrame) {
+    const auto frames = [&] {
+        return std::tuple(visible("fr_pertes_de_charges3"), visible("fr_pertes_de_charges"),
+                          visible("fr_pertes_de_charges2"));
+    };
+    const auto chooser = std::tuple(true, false, false), laminar = std::tuple(false, true, false),
+               turbulent = std::tuple(false, false, true);
+    const std::pair<const char*, std::tuple<bool, bool, bool>> steps[] = {
+        {"Turbulent", turbulent}, {" 0.00", chooser}, {"laminaire", laminar}, {"turbulent", laminar},
+        {"Laminaire", laminar},   {"0.00", laminar},  {"Turbulent", turbulent}, {"", chooser},
+    };
+    for (const auto& [regime, expected] : steps) {
+        dvs().set_text("txt_régime_reynolds", regime);
+        EXPECT_EQ(frames(), expected) << '"' << regime << '"';
     }
 }
 

@@ -92,6 +92,11 @@ TEST(ScenarioRun, AUserCannotReachAControlThatIsNotShownOrNotEnabled) {
     EXPECT_TRUE(passed);
     EXPECT_NE(run("expect DVS.lbl_titre = \"x\"\n", passed).find("page DVS not loaded"), std::string::npos);
     EXPECT_NE(run("click f_Départ.Label1\n", passed).find("a button or option button"), std::string::npos);
+    // A result can be read, not typed into.
+    const std::string flow = "click f_Départ.bt_départ_calcul_DVS\nclick DVS.bt_débit\ntype DVS.txt_vitesse31 \"1\"\n"
+                             "type DVS.txt_diamètre31 \"100\"\n";
+    EXPECT_NE(run(flow + "type DVS.txt_débit31 \"2\"\n", passed).find("found a result"), std::string::npos);
+    EXPECT_FALSE(passed);
 }
 
 }  // namespace

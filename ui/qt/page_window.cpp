@@ -1,6 +1,7 @@
 #include "ui/qt/page_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -10,13 +11,70 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "core/field_value.h"
 
 namespace cf::qt {
 
 namespace {
 
 const char* const caption_property = "caption";
+const char* const misread_property = "misread";
+const char* const misread_mark = "misread_mark";
+
+bool is_input(const Control& c) {
+    return (c.kind == ControlKind::field || c.kind == ControlKind::combo) && !is_result(c);
+}
+
+// The controls of one container (a frame, or the page for ""), in reading order: top to bottom, then
+// left to right; frames drawn over the same cell keep their design order.
+std::vector<const Control*> in_reading_order(const Page& page, const std::string& container) {
+    std::vector<const Control*> children;
+    for (const auto& name : page.order()) {
+        const Control& c = page.control(name);
+        if (c.frame == container) children.push_back(&c);
+    }
+    std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
+        return std::pair(a->place.row, a->place.column) < std::pair(b->place.row, b->place.column);
+    });
+    return children;
+}
+
+// Every control of a container, each frame's own controls at the frame's place.
+void collect_in_reading_order(const Page& page, const std::string& container, std::vector<const Control*>& out) {
+    for (const Control* c : in_reading_order(page, container)) {
+        out.push_back(c);
+        if (c->kind == ControlKind::frame) collect_in_reading_order(page, c->name, out);
+    }
+}
+
+// The mark of a field whose text is not read as typed: a border, a warning sign inside the field, and
+// the note as its tooltip.
+void set_mark(QLineEdit* field, const QString& note) {
+    const bool marked = !note.isEmpty();
+    if (field->property(misread_property).toBool() == marked && field->toolTip() == note) return;
+    field->setProperty(misread_property, marked);
+    field->setToolTip(note);
+    field->setStyleSheet(marked ? "QLineEdit { border: 2px solid #d9822b; background: #fff4e5; }" : "");
+    auto* sign = field->findChild<QAction*>(misread_mark);
+    if (!sign && marked) {
+        sign = field->addAction(field->style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+        sign->setObjectName(misread_mark);
+    }
+    if (sign) {
+        sign->setVisible(marked);
+        sign->setToolTip(note);
+    }
+}
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -84,11 +142,19 @@ void apply_look(QWidget* w, Look look) {
 PageWindow::PageWindow(Page& page) : page_(&page) {
     setObjectName(q(page.name()));
     setWindowTitle(q(page.window_title()));
-    auto* root = new QGridLayout(this);
-    root->setSizeConstraint(QLayout::SetMinimumSize);
+    // The page's content in a scroll area that fills the window.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    content_ = new QWidget;
+    new QGridLayout(content_);
+    scroll_->setWidget(content_);
+    outer->addWidget(scroll_);
     for (const auto& name : page.order()) {
         const Control& c = page.control(name);
-        QWidget* parent = c.frame.empty() ? this : widgets_.at(c.frame);
+        QWidget* parent = c.frame.empty() ? content_ : widgets_.at(c.frame);
         QWidget* w = make_widget(c, parent);
         w->setObjectName(q(c.name));
         widgets_[c.name] = w;
@@ -98,6 +164,8 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
         connect_user_events(c, w);
     }
     place_raised_labels(page, widgets_);
+    set_tab_order(page);
+    align_shared_cells(page);
     page.set_observer(this);
 }
 
@@ -118,7 +186,16 @@ QWidget* PageWindow::widget(const std::string& control) const {
 QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
     QWidget* w = nullptr;
     switch (c.kind) {
-        case ControlKind::field: w = new QLineEdit(parent); break;
+        case ControlKind::field: {
+            auto* e = new QLineEdit(parent);
+            if (is_result(c)) {
+                // A result can be selected and copied, not typed into; Tab passes it by.
+                e->setReadOnly(true);
+                e->setFocusPolicy(Qt::ClickFocus);
+            }
+            w = e;
+            break;
+        }
         case ControlKind::label: {
             auto* l = new QLabel(parent);
             l->setTextFormat(Qt::PlainText);
@@ -146,6 +223,10 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
             cb->setInsertPolicy(QComboBox::NoInsert);
             cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             for (const auto& item : c.items) cb->addItem(q(item));
+            if (is_result(c)) {
+                cb->lineEdit()->setReadOnly(true);
+                cb->setFocusPolicy(Qt::ClickFocus);
+            }
             w = cb;
             break;
         }
@@ -165,6 +246,7 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     switch (c.kind) {
         case ControlKind::field:
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                mark_reading(name, text);
                 report([&](Page& p) { p.user_edit(name, text.toStdString()); });
             });
             break;
@@ -205,7 +287,11 @@ void PageWindow::sync(const Control& c) {
     switch (c.kind) {
         case ControlKind::field: {
             auto* e = static_cast<QLineEdit*>(w);
-            if (e->text() != q(c.text)) e->setText(q(c.text));
+            if (e->text() != q(c.text)) {
+                e->setText(q(c.text));
+                set_mark(e, {});  // a text the page wrote, not one the user typed
+                if (e->isReadOnly()) e->setCursorPosition(0);  // a long result shows its first digits
+            }
             break;
         }
         case ControlKind::label: {
@@ -229,14 +315,97 @@ void PageWindow::sync(const Control& c) {
         case ControlKind::combo: {
             auto* cb = static_cast<QComboBox*>(w);
             const QSignalBlocker line_blocker(cb->lineEdit());
-            if (cb->currentText() != q(c.text)) cb->setEditText(q(c.text));
+            if (cb->currentText() != q(c.text)) {
+                cb->setEditText(q(c.text));
+                cb->lineEdit()->setCursorPosition(0);
+            }
             break;
         }
         case ControlKind::frame:
         case ControlKind::decoration: break;
     }
-    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    if (w->isHidden() == c.visible) {
+        w->setVisible(c.visible);
+        schedule_fit();
+    }
     if (w->testAttribute(Qt::WA_Disabled) == c.enabled) w->setEnabled(c.enabled);
+}
+
+void PageWindow::mark_reading(const std::string& field, const QString& text) {
+    auto* e = qobject_cast<QLineEdit*>(widgets_.at(field));
+    if (!e || e->isReadOnly()) return;
+    set_mark(e, q(reading_note(read_field_text(text.toStdString()))));
+}
+
+void PageWindow::set_tab_order(const Page& page) {
+    std::vector<const Control*> all;
+    collect_in_reading_order(page, "", all);
+    std::vector<QWidget*> chain;
+    for (const Control* c : all)
+        if (is_input(*c)) chain.push_back(widgets_.at(c->name));
+    for (const Control* c : all)
+        if (c->kind == ControlKind::button || c->kind == ControlKind::option) chain.push_back(widgets_.at(c->name));
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void PageWindow::align_shared_cells(const Page& page) {
+    // Controls drawn over the same cell of a grid take the width of the widest of them. Inner frames
+    // come later in design order: going backwards sizes them before the frames around them.
+    std::map<std::tuple<std::string, int, int>, std::vector<QWidget*>> cells;
+    for (const auto& name : page.order()) {
+        const Control& c = page.control(name);
+        if (c.look == Look::raised) continue;  // laid over its base label, not an alternative to it
+        cells[{c.frame, c.place.row, c.place.column}].push_back(widgets_.at(c.name));
+    }
+    for (auto it = page.order().rbegin(); it != page.order().rend(); ++it) {
+        const Control& c = page.control(*it);
+        auto cell = cells.find({c.frame, c.place.row, c.place.column});
+        if (cell == cells.end() || cell->second.size() < 2 || cell->second.front() != widgets_.at(c.name)) continue;
+        int width = 0;
+        for (QWidget* w : cell->second) {
+            if (w->layout()) w->layout()->activate();
+            width = std::max(width, w->sizeHint().width());
+        }
+        for (QWidget* w : cell->second) w->setMinimumWidth(std::max(width, w->minimumWidth()));
+    }
+}
+
+void PageWindow::schedule_fit() {
+    if (fit_pending_) return;
+    fit_pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (fit_pending_) fit_to_screen();
+    });
+}
+
+void PageWindow::fit_to_screen() {
+    fit_pending_ = false;
+    if (page_) align_shared_cells(*page_);
+    content_->layout()->activate();
+    const QSize wanted = content_->sizeHint().expandedTo(content_->minimumSizeHint());
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect room = s->availableGeometry();
+    // The window's title bar and borders, once the window manager has drawn them; a guess before.
+    QSize decoration = frameGeometry().size() - size();
+    if (decoration.isEmpty() && !isVisible()) decoration = QSize(8, 32);
+    const QSize most = room.size() - decoration;
+    QSize fitted = wanted;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    if (wanted.height() > most.height()) fitted.rwidth() += bar;
+    if (wanted.width() > most.width()) fitted.rheight() += bar;
+    fitted = fitted.boundedTo(most);
+    if (size() != fitted) resize(fitted);
+    // The whole window on the screen.
+    const QSize outside = fitted + decoration;
+    const QPoint at = pos();
+    const QPoint on_screen(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outside.width())),
+                           std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outside.height())));
+    if (on_screen != at) move(on_screen);
+}
+
+void PageWindow::ensure_visible(QWidget* widget) {
+    if (widget && content_->isAncestorOf(widget)) scroll_->ensureWidgetVisible(widget, 0, 0);
 }
 
 void PageWindow::control_changed(const Page&, const Control& control) { sync(control); }

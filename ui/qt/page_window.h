@@ -3,6 +3,14 @@
 // model both ways. Model changes are pushed to the widgets (compared before written, signals blocked
 // while pushing); what the user does in a widget is reported to the model, which runs the handlers.
 // The binding knows control kinds, not pages.
+//
+// A window a user can work in:
+// - its content sits in a scroll area and the window is fitted to it each time what is shown changes,
+//   never larger than the screen: a page that fits does not scroll, a larger one does;
+// - frames drawn over the same area are as wide as the widest of them, so columns do not jump;
+// - Tab goes through the input fields in reading order (frame by frame, top to bottom, left to right),
+//   then the buttons; result fields are read-only, copyable and skipped by Tab;
+// - an input field whose typed text is not read whole as a number carries a mark and a note.
 
 #include <QWidget>
 #include <functional>
@@ -10,6 +18,8 @@
 #include <string>
 
 #include "ui/page.h"
+
+class QScrollArea;
 
 namespace cf::qt {
 
@@ -28,6 +38,12 @@ public:
     // The exact text of a control as its widget holds it (a label's caption, not the lines drawn).
     static QString control_text(const QWidget* widget);
 
+    // Sizes the window to its content, as far as the screen allows; done whenever what is shown changes.
+    void fit_to_screen();
+    // Scrolls the content so that a control's widget is in view.
+    void ensure_visible(QWidget* widget);
+    QScrollArea* scroll_area() const { return scroll_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -38,10 +54,17 @@ private:
     QWidget* make_widget(const Control& c, QWidget* parent);
     void connect_user_events(const Control& c, QWidget* w);
     void sync(const Control& c);
+    void set_tab_order(const Page& page);
+    void align_shared_cells(const Page& page);
+    void schedule_fit();
+    void mark_reading(const std::string& field, const QString& text);
     // Runs what the user did against the model, unless the page has gone meanwhile.
     void report(const std::function<void(Page&)>& action);
 
     Page* page_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
+    bool fit_pending_ = false;
     std::map<std::string, QWidget*> widgets_;
     std::function<void()> close_action_;
 };

@@ -34,6 +34,7 @@ void QtBinding::page_created(Page& page) {
 void QtBinding::page_shown(Page& page) {
     PageWindow* w = window(page.name());
     if (!w) return;
+    w->fit_to_screen();
     w->show();
     w->raise();
     w->activateWindow();
