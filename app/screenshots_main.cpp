@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -49,7 +50,14 @@ int main(int argc, char** argv) {
         if (shot.steps) shot.steps(driver);
         cf::qt::PageWindow* window = driver.binding().window(shot.page);
         QWidget* shown = window && shot.control ? window->widget(shot.control) : window;
-        if (window && !shot.control) window->scroll_area()->ensureVisible(0, 0);  // the window from its top left
+        if (window && !shot.control) {
+            // The window from its top left, its scroll bars drawn where they now stand.
+            window->scroll_area()->ensureVisible(0, 0);
+            QCoreApplication::processEvents();
+            window->scroll_area()->horizontalScrollBar()->update();
+            window->scroll_area()->verticalScrollBar()->update();
+            QCoreApplication::processEvents();
+        }
         const QString path = dir + "/" + shot.file + ".png";
         if (!shown || !shown->grab().save(path)) {
             std::cerr << "could not render " << path.toStdString() << "\n";
