@@ -1,7 +1,10 @@
 #include "core/field_value.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -58,6 +61,28 @@ std::string without_blanks(std::string_view text) {
     return s;
 }
 
+// The power of ten of a number's first significant digit, written exponent included ("0.001" is -3,
+// "1200e-10" is -7): a number out of a double's range is too large when it is positive, too small when
+// negative. The written exponent is read with saturation, so that any count of digits is safe.
+long long decimal_magnitude(std::string_view number) {
+    const auto e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long long written = 0;
+    if (e != std::string_view::npos) {
+        std::size_t i = e + 1;
+        const bool down = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+        for (; i < number.size(); ++i) written = std::min(written * 10 + (number[i] - '0'), 1'000'000'000'000LL);
+        if (down) written = -written;
+    }
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return 0;  // all zeros: no magnitude, and never out of range
+    const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return place + written;
+}
+
 double value_of(const std::string& s, const Scan& n) {
     if (n.digits == 0) return 0.0;
     // from_chars reads the digits and exponent; the sign was taken by the scan, and a bare leading
@@ -66,12 +91,8 @@ double value_of(const std::string& s, const Scan& n) {
     if (number.front() == '.') number.insert(number.begin(), '0');
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large reads as infinity, too small as zero: decide from the exponent's sign and size.
-        const auto e = number.find_first_of("eE");
-        const bool tiny = e != std::string::npos && number[e + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    if (ec == std::errc::result_out_of_range)
+        value = decimal_magnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     return n.negative ? -value : value;
 }
 
@@ -139,18 +160,56 @@ std::size_t pattern_decimals(std::string_view pattern) {
 
 }  // namespace
 
+namespace {
+
+// How many decimals the exact expansion of a finite double has: x = m × 2^e with m odd has max(0, -e).
+int exact_decimal_count(double magnitude) {
+    if (magnitude == 0) return 0;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+    const int e = (biased == 0 ? -1074 : biased - 1075) + std::countr_zero(m);
+    return std::max(0, -e);
+}
+
+// |value| written with `count` decimals, exact: the decimal expansion of the double itself, cut after
+// `count` decimals, never rounded. Digits past a double's last decimal are zeros.
+std::string exact_fixed(double magnitude, std::size_t count) {
+    const auto write = [&](int precision) {
+        std::string out(312 + static_cast<std::size_t>(precision), '\0');  // 309 integer digits, point, decimals
+        auto [end, ec] = std::to_chars(out.data(), out.data() + out.size(), magnitude, std::chars_format::fixed,
+                                       precision);
+        out.resize(ec == std::errc() ? static_cast<std::size_t>(end - out.data()) : 0);
+        if (out.find('.') == std::string::npos) out += '.';
+        return out;
+    };
+    const int all = exact_decimal_count(magnitude);
+    std::string out;
+    if (static_cast<std::size_t>(all) <= count) {
+        out = write(all);  // the whole expansion: nothing is rounded
+    } else {
+        // Rounded to 20 more decimals than needed, the first `count` decimals are the exact ones unless
+        // the rounding carried into them, which leaves only zeros after them; then write it all out.
+        const std::size_t spare = 20;
+        const int precision = static_cast<int>(std::min(count + spare, static_cast<std::size_t>(all)));
+        out = write(precision);
+        const std::size_t first_spare = out.find('.') + 1 + count;
+        if (precision != all && out.find_first_not_of('0', first_spare) == std::string::npos) out = write(all);
+    }
+    out.resize(out.find('.') + 1 + count, '0');
+    return out;
+}
+
+}  // namespace
+
 std::string format_field_value(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return {};
     const std::size_t decimals = pattern_decimals(pattern);
     const bool negative = std::signbit(value) && value != 0.0;
 
-    // The exact decimal expansion of the held value: a double has at most 1074 decimals.
-    static constexpr int exact_decimals = 1080;
-    std::array<char, 1500> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                   std::chars_format::fixed, exact_decimals);
-    if (ec != std::errc()) return {};
-    std::string exact(buf.data(), end);
+    // The held value exactly, with one decimal more than shown: that decimal decides the rounding.
+    const std::string exact = exact_fixed(std::fabs(value), decimals + 1);
     const std::size_t point = exact.find('.');
     std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);
     const std::size_t int_len = point;

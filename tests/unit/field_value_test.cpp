@@ -2,7 +2,11 @@
 
 #include <clocale>
 #include <cmath>
+#include <bit>
+#include <charconv>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "core/field_value.h"
 
@@ -20,6 +24,28 @@ TEST(ParseFieldValue, ReadsTheNumberAtTheStartOfTheText) {
         {"- 1 . 5", -1.5}, {"Kg/m3", 0.0}, {"12abc3", 12.0}, {"1.2.3", 1.2}, {"--1", 0.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(parse_field_value(c.text), c.value) << '"' << c.text << '"';
+}
+
+// A number out of a double's range is decided by its size, not by the sign of its written exponent.
+TEST(ParseFieldValue, OutOfRangeReadsAsZeroOrInfinityByTheNumbersSize) {
+    const std::string zeros(400, '0');
+    EXPECT_EQ(parse_field_value("0." + zeros + "1"), 0.0);  // 1e-401
+    EXPECT_TRUE(std::isinf(parse_field_value("1" + zeros + "e-10")));  // 1e390
+    EXPECT_EQ(parse_field_value("0." + zeros + "1e300"), 1e-101);  // in range
+    EXPECT_TRUE(std::isinf(parse_field_value("-1" + zeros)));
+    EXPECT_LT(parse_field_value("-1" + zeros), 0.0);
+    // Both sides of both limits.
+    EXPECT_EQ(parse_field_value("1.7976931348623157e308"), 1.7976931348623157e308);
+    EXPECT_TRUE(std::isinf(parse_field_value("1.8e308")));
+    EXPECT_EQ(parse_field_value("0.0001797e312"), 1.797e308);
+    EXPECT_TRUE(std::isinf(parse_field_value("180" + std::string(307, '0'))));
+    EXPECT_EQ(parse_field_value("4.9406564584124654e-324"), 4.9406564584124654e-324);  // the smallest double
+    EXPECT_EQ(parse_field_value("2e-324"), 0.0);
+    EXPECT_EQ(parse_field_value("0." + std::string(323, '0') + "5"), 4.9406564584124654e-324);
+    EXPECT_EQ(parse_field_value("0." + std::string(330, '0') + "5"), 0.0);
+    EXPECT_EQ(parse_field_value("1e-99999999999999999999999"), 0.0);
+    EXPECT_TRUE(std::isinf(parse_field_value("1e99999999999999999999999")));
+    EXPECT_EQ(parse_field_value("0e99999999999999999999999"), 0.0);
 }
 
 TEST(ParseFieldValue, HugeAndTinyExponentsStayHarmless) {
@@ -80,6 +106,51 @@ TEST(FormatFieldValue, RoundsTheExactHeldValueHalfAwayFromZero) {
     EXPECT_EQ(format_field_value(-0.005, "0.00"), "-0.01");
     EXPECT_EQ(format_field_value(1e20, "0.00"), "100000000000000000000.00");
     EXPECT_EQ(format_field_value(28.274333882308138, "0.00"), "28.27");
+}
+
+// Independent of the fast path: the full exact expansion, cut and rounded half away from zero.
+std::string reference_format(double value, std::size_t decimals) {
+    std::vector<char> buf(1500);
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value), std::chars_format::fixed, 1074);
+    std::string exact(buf.data(), end);
+    exact.append(decimals + 1, '0');
+    const std::size_t point = exact.find('.');
+    std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);
+    bool up = exact[point + 1 + decimals] >= '5';
+    for (std::size_t k = digits.size(); up && k-- > 0;) {
+        up = digits[k] == '9';
+        digits[k] = up ? '0' : char(digits[k] + 1);
+    }
+    if (up) digits.insert(digits.begin(), '1');
+    const std::size_t int_len = digits.size() - decimals;
+    std::string out = std::signbit(value) && digits.find_first_not_of('0') != std::string::npos ? "-" : "";
+    out += digits.substr(0, int_len);
+    if (decimals) out += "." + digits.substr(int_len);
+    return out;
+}
+
+TEST(FormatFieldValue, AgreesWithTheFullExactExpansion) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> decimals(0, 30);
+    for (int i = 0; i < 20000; ++i) {
+        double v;
+        do v = std::bit_cast<double>(random()); while (!std::isfinite(v));
+        if (i % 3 == 0) v = std::ldexp(double(random() % 100000), -int(random() % 20));  // short exact decimals
+        if (i % 3 == 1 && std::fabs(v) < 1e300) v = std::round(v * 1e6) / 1e6;
+        const std::size_t d = static_cast<std::size_t>(decimals(random));
+        ASSERT_EQ(format_field_value(v, "0." + std::string(d, '0')), reference_format(v, d)) << v << " " << d;
+    }
+    // Halves and their neighbours.
+    for (double v : {0.125, 0.375, 2.5, 0.5, 1.5, 9.995, 0.045, 1e-7, 5e-324, 1.7976931348623157e308})
+        for (std::size_t d = 0; d < 12; ++d) EXPECT_EQ(format_field_value(v, "0." + std::string(d, '0')), reference_format(v, d));
+}
+
+// Any count of decimals is written whole, past the last decimal a double has.
+TEST(FormatFieldValue, ManyDecimals) {
+    const std::string pattern = "0." + std::string(1081, '0');
+    EXPECT_EQ(format_field_value(0.5, pattern), "0.5" + std::string(1080, '0'));
+    EXPECT_EQ(format_field_value(5e-324, "0." + std::string(2000, '0')), reference_format(5e-324, 2000));
+    EXPECT_EQ(format_field_value(-1, "0." + std::string(1500, '0')), "-1." + std::string(1500, '0'));
 }
 
 TEST(FormatFieldValue, EveryPatternInUse) {
