@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++            # build
   qt6-base-dev                     # Qt 6 Widgets
   libgtest-dev                     # unit tests
+  libbenchmark-dev                 # benchmarks
   xvfb xauth                       # a real X display for screenshots of the program
   fonts-dejavu-core                # text in offscreen renderings
   locales                          # a French locale, to check that numbers do not follow it

@@ -1,6 +1,7 @@
 #include "ui/page.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "core/field_value.h"
 #include "ui/application.h"
@@ -10,33 +11,29 @@ namespace cf {
 Page::Page(Application& app, std::string name) : app_(app), name_(std::move(name)), window_title_(name_) {}
 
 Control& Page::add(Control control) {
-    if (controls_.count(control.name)) throw std::logic_error("control defined twice: " + control.name);
-    if (!control.frame.empty() && !controls_.count(control.frame))
+    if (has(control.name)) throw std::logic_error("control defined twice: " + control.name);
+    if (!control.frame.empty() && !has(control.frame))
         throw std::logic_error("frame not defined before " + control.name + ": " + control.frame);
     order_.push_back(control.name);
     auto name = control.name;
-    return controls_.emplace(name, std::move(control)).first->second;
+    return slots_.emplace(std::move(name), Slot{std::move(control), {}, {}}).first->second.control;
 }
 
-void Page::on_change(std::string_view control, Handler handler) {
-    (void)this->control(control);
-    change_handlers_[std::string(control)].push_back(std::move(handler));
-}
+void Page::on_change(std::string_view control, Handler handler) { slot(control).on_change.push_back(std::move(handler)); }
 
-void Page::on_click(std::string_view control, Handler handler) {
-    (void)this->control(control);
-    click_handlers_[std::string(control)].push_back(std::move(handler));
-}
+void Page::on_click(std::string_view control, Handler handler) { slot(control).on_click.push_back(std::move(handler)); }
 
-bool Page::has(std::string_view name) const { return controls_.find(name) != controls_.end(); }
+bool Page::has(std::string_view name) const { return slots_.find(name) != slots_.end(); }
 
-const Control& Page::control(std::string_view name) const {
-    auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::out_of_range("no control " + std::string(name) + " on page " + name_);
+const Page::Slot& Page::slot(std::string_view name) const {
+    auto it = slots_.find(name);
+    if (it == slots_.end()) throw std::out_of_range("no control " + std::string(name) + " on page " + name_);
     return it->second;
 }
 
-Control& Page::mutable_control(std::string_view name) { return const_cast<Control&>(control(name)); }
+Page::Slot& Page::slot(std::string_view name) { return const_cast<Slot&>(std::as_const(*this).slot(name)); }
+
+const Control& Page::control(std::string_view name) const { return slot(name).control; }
 
 const std::string& Page::text(std::string_view name) const { return control(name).text; }
 
@@ -54,24 +51,24 @@ void Page::changed(const Control& c) {
     if (observer_) observer_->control_changed(*this, c);
 }
 
-void Page::raise(const std::map<std::string, std::vector<Handler>, std::less<>>& table, std::string_view name) {
-    auto it = table.find(name);
-    if (it == table.end()) return;
+void Page::raise(const std::vector<Handler>& handlers, std::string_view name) {
+    if (handlers.empty()) return;
     // One delivery for all the handlers of the event: the page stays alive until they are all done,
-    // even when one of them unloads it. Nothing may be touched after deliver returns.
-    const auto handlers = it->second;
+    // even when one of them unloads it. Nothing may be touched after deliver returns. By index: a
+    // handler may add handlers.
     app_.deliver([&] {
-        for (const auto& handler : handlers) handler(*this);
+        for (std::size_t i = 0; i < handlers.size(); ++i) handlers[i](*this);
     }, name);
 }
 
 void Page::set_text(std::string_view name, std::string text) {
-    Control& c = mutable_control(name);
+    Slot& s = slot(name);
+    Control& c = s.control;
     if (c.text != text) {
         c.text = std::move(text);
         changed(c);
     }
-    if (c.kind == ControlKind::field) raise(change_handlers_, name);
+    if (c.kind == ControlKind::field) raise(s.on_change, name);
 }
 
 void Page::set_caption(std::string_view name, std::string caption) {
@@ -113,7 +110,8 @@ void Page::disable(std::initializer_list<std::string_view> names) {
 
 void Page::select_in_group(Control& c) {
     // Option buttons drawn in the same frame form one group.
-    for (auto& [other_name, other] : controls_) {
+    for (auto& [other_name, other_slot] : slots_) {
+        Control& other = other_slot.control;
         if (&other == &c || other.kind != ControlKind::option || other.frame != c.frame || !other.selected) continue;
         other.selected = false;
         changed(other);
@@ -136,7 +134,7 @@ void Page::set_selected(std::string_view name, bool selected) {
     }
     if (c.selected) return;
     select_in_group(c);
-    raise(click_handlers_, name);
+    raise(slot(name).on_click, name);
 }
 
 void Page::focus(std::string_view name) {
@@ -168,7 +166,7 @@ void Page::user_click(std::string_view name) {
     } else if (c.kind != ControlKind::button) {
         throw std::logic_error("cannot click " + std::string(name));
     }
-    raise(click_handlers_, name);
+    raise(slot(name).on_click, name);
 }
 
 void Page::user_pick(std::string_view name, std::string item) {
@@ -179,7 +177,7 @@ void Page::user_pick(std::string_view name, std::string item) {
         c.text = std::move(item);
         changed(c);
     }
-    raise(click_handlers_, name);
+    raise(slot(name).on_click, name);
 }
 
 }  // namespace cf

@@ -11,10 +11,10 @@
 
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/control.h"
@@ -89,18 +89,29 @@ public:
     void set_observer(Observer* observer) { observer_ = observer; }
 
 private:
-    Control& mutable_control(std::string_view name);
+    // A control with its event handlers: one lookup by name finds both.
+    struct Slot {
+        Control control;
+        std::vector<Handler> on_change, on_click;
+    };
+    // Names are hashed, not compared: the names of one page share long prefixes ("txt_..._pour_RHOc").
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+
+    Slot& slot(std::string_view name);
+    const Slot& slot(std::string_view name) const;
+    Control& mutable_control(std::string_view name) { return slot(name).control; }
     void changed(const Control& c);
-    void raise(const std::map<std::string, std::vector<Handler>, std::less<>>& table, std::string_view name);
+    void raise(const std::vector<Handler>& handlers, std::string_view name);
     void select_in_group(Control& c);
 
     Application& app_;
     std::string name_;
     std::string window_title_;
-    std::map<std::string, Control, std::less<>> controls_;
+    std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
     std::vector<std::string> order_;
-    std::map<std::string, std::vector<Handler>, std::less<>> change_handlers_;
-    std::map<std::string, std::vector<Handler>, std::less<>> click_handlers_;
     std::string focused_;
     Observer* observer_ = nullptr;
     bool page_shown_ = false;
