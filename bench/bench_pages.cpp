@@ -29,7 +29,7 @@ std::vector<Keystroke> heaviest_keystrokes() {
                        fill(p, {{"txt_vitesse_calcul_reynolds", "2"}, {"txt_diamètre_reynolds", "50"},
                                 {"txt_nu_reynolds", "1"}});
                    },
-                   "txt_vitesse_calcul_reynolds", "2", "2.5", "bt_initialisation"});
+                   "txt_vitesse_calcul_reynolds", "2", "2.5", "bt_initialisation", true});
     return all;
 }
 

@@ -17,6 +17,7 @@ struct Keystroke {
     std::string field;                          // the field typed into
     std::string text, other_text;               // its two texts, one stroke apart
     std::string reset_button;                   // the page's "Initialisation", when it is the page measured
+    bool through_widgets = false;               // measured through the widgets too
 };
 
 // One per page: the keystroke that runs the most procedures.

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "bench/bench_pages.h"
+#include "bench/table_reporter.h"
 #include "shell/program.h"
 #include "ui/application.h"
 
 namespace {
 
 using cf::bench::Keystroke;
+using cf::bench::with_spread;
 
 // One keystroke: the field's text alternates between two values, so that every stroke computes anew.
 void BM_Keystroke(benchmark::State& state, const Keystroke& k) {
@@ -50,14 +52,15 @@ void BM_PageCreation(benchmark::State& state, const std::string& page) {
 
 const bool registered = [] {
     for (const Keystroke& k : cf::bench::heaviest_keystrokes()) {
-        benchmark::RegisterBenchmark(("engine keystroke/" + k.name).c_str(), BM_Keystroke, k);
+        with_spread(benchmark::RegisterBenchmark(("engine keystroke/" + k.name).c_str(), BM_Keystroke, k));
         if (!k.reset_button.empty())
-            benchmark::RegisterBenchmark(("engine Initialisation/" + k.page).c_str(), BM_Initialisation, k);
+            with_spread(benchmark::RegisterBenchmark(("engine Initialisation/" + k.page).c_str(), BM_Initialisation, k));
     }
     cf::Application scratch;
     cf::start_calcfluides(scratch);
     for (const auto& page : scratch.page_names())
-        benchmark::RegisterBenchmark(("engine page creation/" + page).c_str(), BM_PageCreation, page);
+        with_spread(benchmark::RegisterBenchmark(("engine page creation/" + page).c_str(), BM_PageCreation, page))
+            ->Unit(benchmark::kMicrosecond);
     return true;
 }();
 
