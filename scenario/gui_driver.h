@@ -23,7 +23,7 @@ public:
     void pick(const std::string& page, const std::string& control, const std::string& item) override;
 
     qt::QtBinding& binding() { return *binding_; }
-    Application& app() { return app_; }
+    Application& app() override { return app_; }
 
 private:
     QWidget* widget(const std::string& page, const std::string& control) const;

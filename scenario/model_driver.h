@@ -9,7 +9,7 @@ namespace cf::scenario {
 class ModelDriver : public Driver {
 public:
     ModelDriver();  // a fresh run of the program, home page shown
-    Application& app() { return app_; }
+    Application& app() override { return app_; }
 
     std::optional<ControlView> view(const std::string& page, const std::string& control) override;
     PageState page_state(const std::string& page) override;

@@ -11,6 +11,10 @@
 
 #include "ui/control.h"
 
+namespace cf {
+class Application;
+}
+
 namespace cf::scenario {
 
 struct Step {
@@ -51,6 +55,8 @@ public:
     virtual void type(const std::string& page, const std::string& control, const std::string& text) = 0;
     virtual void paste(const std::string& page, const std::string& control, const std::string& text) = 0;
     virtual void pick(const std::string& page, const std::string& control, const std::string& item) = 0;
+    // The run being driven, for what no user sees (held results, stopped event chains).
+    virtual Application& app() = 0;
 };
 
 // Runs one file against a fresh driver; prints "FILE:LINE: expected ..., found ..." for the first

@@ -85,6 +85,7 @@ void Application::unload(std::string_view name) {
 
 void Application::deliver(const std::function<void()>& event, std::string_view what) {
     if (depth_ >= max_event_depth) {
+        ++stopped_chains_;
         std::fprintf(stderr, "calcfluides: event chain deeper than %d stopped at %.*s\n", max_event_depth,
                      static_cast<int>(what.size()), what.data());
         return;

@@ -61,6 +61,8 @@ public:
     // and a page unloaded by its own handler is destroyed only once the outermost event is done.
     void deliver(const std::function<void()>& event, std::string_view what);
     static constexpr int max_event_depth = 64;
+    // How many event chains have been stopped at that depth in this run: a fault of page logic.
+    int stopped_chains() const { return stopped_chains_; }
 
 private:
     struct Entry {
@@ -77,6 +79,7 @@ private:
     std::unordered_map<std::type_index, std::shared_ptr<void>> held_;
     Observer* observer_ = nullptr;
     int depth_ = 0;
+    int stopped_chains_ = 0;
 };
 
 }  // namespace cf
