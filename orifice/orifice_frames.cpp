@@ -118,7 +118,6 @@ void reminders_contents(PageBuilder& b) {
 
 void limits_contents(PageBuilder& b) {
     b.in(limits);
-    // The texts across the frame, its button alone in the first column.
     b.row(); b.label("Label5", "Limites d'emploi").look(Look::heading).span(2);
     b.row(); b.label("Label_domaine_d_application", "Domaine d'application").look(Look::heading).span(2);
     b.row(); b.label("Label_subsonique", lines({"Les calculs suivants ne sont applicables qu'aux appareils pour lesquels",
@@ -134,9 +133,8 @@ void limits_contents(PageBuilder& b) {
                                       "où D est en mm"}))
                  .span(2);
     b.row(); b.label("Labe_détail", lines({"D = diamètre intérieur de la conduite d = diamètre plaque à orifice",
-                                           "Beta= d/D"}))
-                 .span(2);
-    b.row(); b.button("Command_retour", "Retour");
+                                           "Beta= d/D"}));
+             b.button("Command_retour", "Retour");
 }
 
 }  // namespace
