@@ -1,26 +1,684 @@
 #include "density/density_page.h"
 
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/saturated_steam_table.h"
+#include "density/density_procedures.h"
 #include "shell/navigation.h"
 #include "shell/page_names.h"
+#include "ui/completeness.h"
 #include "ui/page_builder.h"
 
 namespace cf::density_page {
 
+namespace {
+
+// --- The controls, as tables ---
+
+// The page's buttons to the other calculators, shown by the choice of a density or of a steam branch.
+const Names navigation_buttons = {"bt_RHO_calcul_DVS", "bt_RHO_calcul_de_débits_gaz", "Command1"};
+
+// The fluid and density choice buttons, locked against each other until "Initialisation".
+const Names choice_buttons = {"bt_gaz20", "bt_vapeur_saturée20", "bt_vapeur_surchauffée20",
+                              "bt_RHOc20", "bt_RHOn20", "bt_RHOs20"};
+
+const Names option_buttons = {"opbt_RHOc21", "opbt_RHOc22", "opbt_RHOn21", "opbt_RHOn22", "opbt_RHOs21", "opbt_RHOs22"};
+
+// "Label :" [field] "unit" of an input frame; the unit label may be absent.
+struct Input {
+    const char* label;
+    const char* caption;
+    const char* field;
+    const char* unit_label;
+    const char* unit;
+    const char* text;  // at design time
+};
+
+// The result of an input frame and its "Résultat" button, shown and hidden together in this order.
+struct ResultGroup {
+    const char* label;
+    const char* field;
+    const char* unit;
+    const char* button;
+};
+
+// One gas input frame: on the left the known density, the known state's pressure and temperature, the
+// other state's pressure and temperature; on the right the two compressibility factors and the result.
+struct GasFrame {
+    const char* frame;
+    std::array<Input, 5> inputs;
+    std::array<Input, 2> compressibility;  // both "1" at design time
+    ResultGroup result;
+    const char* result_caption;
+};
+
+constexpr const char* bar = "Bar abs.";
+constexpr const char* celsius = "°C";
+constexpr const char* kg_m3 = "Kg/m3";
+
+const GasFrame RHOc_from_RHOn = {
+    "fr_calcul_de_RHOc_avec_RHOn",
+    {{{"lbl_RHOn_pour_RHOc", "RHOn :", "txt_RHOn_pour_RHOc", "lbl_RHOn_pour_RHOc_unités", kg_m3, ""},
+      {"lbl_Pn_pour_RHOc", "Pn :", "txt_Pn_pour_RHOc", "lbl_Pn_pour_RHOc_unités", bar, "1.013"},
+      {"lbl_Tn_pour_RHOc", "Tn :", "txt_Tn_pour_RHOc", "lbl_Tn_pour_RHOc_unités", celsius, "0"},
+      {"lbl_Pc_pour_RHOc21", "Pc :", "txt_Pc_pour_RHOc21", "lbl_Pc_pour_RHOc21_unités", bar, ""},
+      {"lbl_Tc_pour_RHOc21", "Tc :", "txt_Tc_pour_RHOc21", "lbl_Tc_pour_RHOc21_unités", celsius, ""}}},
+    {{{"Label_zn_pour_calcul_rhoc_avec_rhon", "Zn:", "Text_zn_pour_calcul_rhoc_avec_rhon", "", "", "1"},
+      {"Label_zc_pour_calcul_rhoc_avec_rhon", "Zc:", "Text_zc_pour_calcul_rhoc_avec_rhon", "", "", "1"}}},
+    {"lbl_résultat_RHOc_avec_RHOn", "txt_résultat_RHOc_avec_RHOn", "lbl_résultat_RHOc_avec_RHOn_unités",
+     "cmd_calcul_RHOc_avec_RHOn"},
+    "RHOc=",
+};
+
+const GasFrame RHOc_from_RHOs = {
+    "fr_calcul_de_RHOc_avec_RHOs",
+    {{{"lbl_RHOs_pour_RHOc", "RHOs :", "txt_RHOs_pour_RHOc", "lbl_RHOs_pour_RHOc_unités", kg_m3, ""},
+      {"lbl_Ps_pour_RHOc", "Ps :", "txt_Ps_pour_RHOc", "lbl_Ps_pour_RHOc_unités", bar, ""},
+      {"lbl_Ts_pour_RHOc", "Ts :", "txt_Ts_pour_RHOc", "lbl_Ts_pour_RHOc_unités", celsius, ""},
+      {"lbl_Pc_pour_RHOc22", "Pc :", "txt_Pc_pour_RHOc22", "lbl_Pc_pour_RHOc22_unités", bar, ""},
+      {"lbl_Tc_pour_RHOc22", "Tc :", "txt_Tc_pour_RHOc22", "lbl_Tc_pour_RHOc22_unités", celsius, ""}}},
+    {{{"Label3", "Zs:", "Text_zs_pour_calcul_rhoc", "", "", "1"},
+      {"Label_zc_pour_calcul_rhoc", "Zc:", "Text_zc_pour_calcul_rhoc", "", "", "1"}}},
+    {"lbl_résultat_RHOc_avec_RHOs", "txt_résultat_RHOc_avec_RHOs", "lbl_résultat_RHOc_avec_RHOs_unités",
+     "cmd_calcul_RHOc_avec_RHOs"},
+    "RHOc =",
+};
+
+const GasFrame RHOn_from_RHOc = {
+    "fr_calcul_de_RHOn_avec_RHOc",
+    {{{"lbl_RHOc_pour_RHOn", "RHOc :", "txt_RHOc_pour_RHOn", "lbl_RHOc_pour_RHOn_unites", kg_m3, ""},
+      {"lbl_Pc_pour_RHOn", "Pc :", "txt_Pc_pour_RHOn", "lbl_Pc_pour_RHOn_unités", bar, ""},
+      {"lbl_Tc_pour_RHOn", "Tc :", "txt_Tc_pour_RHOn", "lbl_Tc_pour_RHOn_unités", celsius, ""},
+      {"lbl_Pn_pour_RHOn21", "Pn :", "txt_Pn_pour_RHOn21", "lbl_Pn_pour_RHOn21_unités", bar, "1.013"},
+      {"lbl_Tn_pour_RHOn21", "Tn :", "txt_Tn_pour_RHOn21", "lbl_Tn_pour_RHOn21_unités", celsius, "0"}}},
+    {{{"Label_zc_pour_calcul_rhon_avec_rhoc", "Zc:", "Text_zc_pour_calcul_rhon_avec_rhoc", "", "", "1"},
+      {"Label_zn_pour_calcul_rhon_avec_rhoc", "Zn:", "Text_zn_pour_calcul_rhon_avec_rhoc", "", "", "1"}}},
+    {"lbl_résultat_RHOn_avec_RHOc", "txt_résultat_RHOn_avec_RHOc", "lbl_résultat_RHOn_avec_RHOc_unités",
+     "bt_resultat_RHOn_avec_RHOc"},
+    "RHOn=",
+};
+
+const GasFrame RHOn_from_RHOs = {
+    "fr_calcul_de_RHOn_avec_RHOS",
+    {{{"lbl_RHOs_pour_RHOn", "RHOs :", "txt_RHOs_pour_RHOn", "lbl_RHOs_pour_RHOn_unités", kg_m3, ""},
+      {"lbl_Ps_pour_RHOn", "Ps :", "txt_Ps_pour_RHOn", "lbl_Ps_pour_RHOn_unités", bar, ""},
+      {"lbl_Ts_pour_RHOn", "Ts :", "txt_Ts_pour_RHOn", "lbl_Ts_pour_RHOn_unités", celsius, ""},
+      {"lbl_Pn_pour_RHOn22", "Pn :", "txt_Pn_pour_RHOn22", "lbl_Pn_pour_RHOn22_unités", bar, "1.013"},
+      {"lbl_Tn_pour_RHOn22", "Tn :", "txt_Tn_pour_RHOn22", "lbl_Tn_pour_RHOn22_unités", celsius, "0"}}},
+    {{{"Label_zs_pour_calcul_rhon_avc_rhos", "Zs:", "Text_Zs_pour_calcul_rhon_avec_rhos", "", "", "1"},
+      {"Label_zn_pour_calcul_rhon_avc_rhos", "Zn:", "Text_Zn_pour_calcul_rhon_avec_rhos", "", "", "1"}}},
+    {"lbl_résultat_RHOn_avec_RHOs", "txt_résultat_RHOn_avec_RHOs", "lbl_résultat_RHOn_avec_RHOs_unités",
+     "bt_resultat_RHOn_avec_RHOsc"},
+    "RHOn=",
+};
+
+const GasFrame RHOs_from_RHOn = {
+    "fr_calcul_de_RHOs_avec_RHOn",
+    {{{"lbl_RHOn_pour_RHOs", "RHOn :", "txt_RHOn_pour_RHOs", "lbl_RHOn_pour_RHOs_unités", kg_m3, ""},
+      {"lbl_Pn_pour_RHOs", "Pn :", "txt_Pn_pour_RHOs", "lbl_Pn_pour_RHOs_unités", bar, ""},
+      {"lbl_Tn_pour_RHOs", "Tn :", "txt_Tn_pour_RHOs", "lbl_Tn_pour_RHOs_unités", celsius, ""},
+      {"lbl_Ps_pour_RHOs21", "Ps :", "txt_Ps_pour_RHOs21", "lbl_Ps_pour_RHOs21_unités", bar, ""},
+      {"lbl_Ts_pour_RHOs21", "Ts :", "txt_Ts_pour_RHOs21", "lbl_Ts_pour_RHOs21_unités", celsius, ""}}},
+    {{{"Label_Zs_pour_calcul_rhos_avec_rhon", "Zs:", "Text_zs_pour_calcul_rhos_avec_rhon", "", "", "1"},
+      {"Label_Zn_pour_calcul_rhos_avec_rhon", "Zn:", "Text_zn_pour_calcul_rhos_avec_rhon", "", "", "1"}}},
+    {"lbl_résultat_RHOs_avec_RHOn", "txt_résultat_RHOs_avec_RHOn", "lbl_résultat_RHOs_avec_RHOn_unités",
+     "cmd_calcul_RHOs_avec_RHOn"},
+    "RHOs=",
+};
+
+const GasFrame RHOs_from_RHOc = {
+    "fr_calcul_de_RHOs_avec_RHOc",
+    {{{"lbl_RHOc_pour_RHOs", "RHOc :", "txt_RHOc_pour_RHOs", "fr_calcul_de_RHOs_avec_RHOc_unités", kg_m3, ""},
+      {"lbl_Pc_pour_RHOs", "Pc :", "txt_Pc_pour_RHOs", "lbl_Pc_pour_RHOs_unités", bar, ""},
+      {"lbl_Tc_pour_RHOs", "Tc :", "txt_Tc_pour_RHOs", "lbl_Tc_pour_RHOs_unités", celsius, ""},
+      {"lbl_Ps_pour_RHOs22", "Ps :", "txt_Ps_pour_RHOs22", "lbl_Ps_pour_RHOs22_unités", bar, ""},
+      {"lbl_Ts_pour_RHOs22", "Ts :", "txt_Ts_pour_RHOs22", "lbl_Ts_pour_RHOs22_unités", celsius, ""}}},
+    {{{"Label_zs_pour_calcul_rhos_avec_rhoc", "Zs:", "Text_zs_pour_calcul_rhos_avec_rhoc", "", "", "1"},
+      {"Label_Zc_pour_calcul_rhos_avec_rhoc", "Zc:", "Text_zc_pour_calcul_rhos_avec_rhoc", "", "", "1"}}},
+    {"lbl_résultat_RHOs_avec_RHOc", "txt_résultat_RHOs_avec_RHOc", "lbl_résultat_RHOs_avec_RHOc_unités",
+     "cmd_calcul_RHOs_avec_RHOc"},
+    "RHOs=",
+};
+
+// A density to compute: its calculation frame, the hypothesis frame in it, and the two options of
+// "Nous connaissons :" with the input frame each opens.
+struct Calculation {
+    const char* frame;
+    const char* hypothesis;
+    const char* label;
+    std::array<const char*, 2> options;
+    std::array<const char*, 2> captions;
+    std::array<const GasFrame*, 2> inputs;
+};
+
+const std::array<Calculation, 3> calculations = {{
+    {"fr_calcul_RHOc", "Fr_hypothése_RHOc", "lbl_RHOc", {"opbt_RHOc21", "opbt_RHOc22"},
+     {"RHOn, Pn et Tn", "RHOs, Ps et Ts"}, {&RHOc_from_RHOn, &RHOc_from_RHOs}},
+    {"fr_calcul_RHOn", "n", "lbl_RHOn", {"opbt_RHOn21", "opbt_RHOn22"},
+     {"RHOc, Pc et Tc", "RHOs, Ps et Ts"}, {&RHOn_from_RHOc, &RHOn_from_RHOs}},
+    {"fr_calcul_RHOs", "Fr_hypothése_RHOs", "lbl_RHOs", {"opbt_RHOs21", "opbt_RHOs22"},
+     {"RHOn, Pn et Tn", "RHOc, Pc et Tc"}, {&RHOs_from_RHOn, &RHOs_from_RHOc}},
+}};
+
+const std::array<const GasFrame*, 6> gas_frames = {&RHOc_from_RHOn, &RHOc_from_RHOs, &RHOn_from_RHOc,
+                                                   &RHOn_from_RHOs, &RHOs_from_RHOn, &RHOs_from_RHOc};
+
+// The Pn and Tn fields that keep what the user typed through "Initialisation" and the return home.
+bool keeps_its_text(std::string_view field) {
+    for (auto kept : {"txt_Pn_pour_RHOc", "txt_Tn_pour_RHOc", "txt_Pn_pour_RHOn21", "txt_Tn_pour_RHOn21",
+                      "txt_Pn_pour_RHOn22", "txt_Tn_pour_RHOn22"})
+        if (field == kept) return true;
+    return false;
+}
+
+// The superheated steam results: the approximate value with the Z and P inputs it reveals, then the
+// exact value.
+const Names approximate_group = {"lbl_RHO", "txt_RHO", "lbl_RHO_unités", "txt_Z", "lbl_Z", "txt_P",
+                                 "lbl_P_unités", "lbl_P", "bt_résultat_RHO_masse_volumique"};
+const Names exact_group = {"txt_RHO_exact", "lbl_RHOexact", "lbl_RHOexact_unités",
+                           "bt_résultat_RHOexact_masse_volumique"};
+
+// The calculation and steam frames, hidden by "Initialisation" and by the return home, in this order.
+const Names working_frames = {
+    "fr_calcul_RHOn", "fr_calcul_de_RHOn_avec_RHOc", "fr_calcul_de_RHOn_avec_RHOS", "fr_calcul_RHOc",
+    "fr_calcul_de_RHOc_avec_RHOs", "fr_calcul_de_RHOc_avec_RHOn", "fr_calcul_RHOs", "fr_calcul_de_RHOs_avec_RHOn",
+    "fr_calcul_de_RHOs_avec_RHOc", "fr_explication_RHO", "fr_choix_masse_volumique_a_calculer", "fr_vap_sat_avec_p",
+    "fr_calcul_de_RHO_vapeur_saturée"};
+
+// --- Long texts ---
+// Stored as the labels hold them: a run of blanks breaks the line in the label's width.
+
+const char* const gas_definitions =
+    "RHOc : Masse volumique aux conditions de calculs                                                "
+    "                 RHOn : Masse volumique aux conditions normales                                      "
+    "-P=1.013 bar absolu                       -T=0°c                                                    "
+    "                      RHOs=Masse volumique aux conditions de services                                "
+    "                                Z=Coefficient de compressibilité.";
+
+const char* const gas_units =
+    "Pour des calculs cohérants il faut respecter les unité suivantes:                                   "
+    "                            Pc = Ps = Pn  (bar absolu)                                              "
+    "                   Tc = Ts = Tn  ( °C )                                                             "
+    "                 RHOc = RHOs=RHOn ( Kg/m3)";
+
+// What saturated and superheated steam are, one line of the label after another.
+std::string steam_definitions() {
+    const std::array<const char*, 10> lines = {
+        "Lorsque l'on injecte de l'eau dans un récipient vide, elle",
+        "s'évapore jusqu'à ce que la pression atteigne la pression de",
+        "vapeur saturante ; l'eau ajoutée ensuite reste liquide.",
+        "Si l'on chauffe le récipient, la pression augmente : pression et",
+        "température d'une vapeur en présence de son liquide se",
+        "correspondent. Cette vapeur est appelée vapeur saturée ; sans",
+        "liquide, c'est de la vapeur surchauffée.",
+        "Le chauffage utilise la vapeur saturée ; les cycles moteurs",
+        "demandent de la vapeur surchauffée, pour éviter les dégâts",
+        "causés par les gouttelettes de liquide.",
+    };
+    std::string text;
+    for (const char* line : lines) {
+        if (!text.empty()) text += "     ";
+        text += line;
+    }
+    return text;
+}
+
+const char* const saturated_steam_note =
+    "N.B. : On ne trouve la vapeur saturée que dans des conditions de pressions et de températures bien "
+    "déterminées. C'est pour             cela qu'une modification de la pression engendre une modification "
+    "de la température et inversement. ";
+
+const char* const saturated_steam_units =
+    "    Pression en Bar absolu                 Température en Degré Celsius                "
+    "Masse volumique en Kg/m3";
+
+const char* const superheated_steam_units =
+    "RHO=RHOs (Kg/m3)                                                   Tsur=Tsat  (°C)";
+
+const char* const superheated_steam_abbreviations =
+    "RHOsat=masse volumique            de la vapeur saturée           à la pression de la               "
+    "vapeur                      Tsur=Température de la                vapeur surchauffée              "
+    "               Tsat=Température de la                vapeur saturée";
+
+// --- Definition helpers ---
+
+void input_rows(PageBuilder& b, const GasFrame& g) {
+    b.in(g.frame);
+    for (const Input& i : g.inputs) {
+        input_row(b, i.label, i.caption, i.field, i.unit_label, i.unit).text(i.text);
+    }
+    // The right-hand column: the compressibility factors, the result and its "Résultat" button.
+    for (int row = 0; row < 2; ++row) {
+        const Input& z = g.compressibility[row];
+        b.label(z.label, z.caption).at(row, 3);
+        b.field(z.field, z.text).at(row, 4);
+    }
+    b.label(g.result.label, g.result_caption).hidden().at(3, 3);
+    b.field(g.result.field).look(Look::result).hidden().at(3, 4);
+    b.label(g.result.unit, kg_m3).look(Look::unit).hidden().at(3, 5);
+    b.button(g.result.button, "Résultat").hidden().at(4, 4);
+}
+
+// --- Handlers ---
+
+using Procedure = void (*)(Page&);
+
+// "Gaz": the density choice and the definitions, the steam branches locked.
+void choose_gas(Page& p) {
+    p.show({"fr_choix_masse_volumique_a_calculer"});
+    p.disable({"bt_vapeur_saturée20", "bt_vapeur_surchauffée20"});
+    p.show({"fr_explication_RHO"});
+    p.focus("bt_RHOn20");
+}
+
+// "RHOc", "RHOn", "RHOs": the calculation frame, the units and the other calculators; the other two
+// densities locked.
+Page::Handler choose_density(std::string_view frame, std::string_view other, std::string_view another) {
+    return [=](Page& p) {
+        p.show({frame});
+        p.disable({other, another});
+        p.show({"fr_unités"});
+        p.show(navigation_buttons);
+    };
+}
+
+// An option of "Nous connaissons :": its input frame, the other option locked.
+Page::Handler choose_known_density(std::string_view frame, std::string_view other_option,
+                                   std::string_view known_density) {
+    return [=](Page& p) {
+        p.show({frame});
+        p.disable({other_option});
+        p.focus(known_density);
+    };
+}
+
+void set_result_group(Page& p, const ResultGroup& r, bool visible) {
+    for (const char* control : {r.label, r.field, r.unit, r.button}) p.set_visible(control, visible);
+}
+
+// The Change rule of a gas input frame: the result shown and recomputed while the frame is complete,
+// hidden (keeping its last text) otherwise.
+void show_result_if(Page& p, const ResultGroup& r, bool complete, Procedure procedure) {
+    set_result_group(p, r, complete);
+    if (complete) procedure(p);
+}
+
+void RHOc_from_RHOn_changed(Page& p) {
+    show_result_if(p, RHOc_from_RHOn.result,
+                   not_zero(p, {"txt_Pn_pour_RHOc", "Text_zc_pour_calcul_rhoc_avec_rhon",
+                                "Text_zn_pour_calcul_rhoc_avec_rhon"}) &&
+                       filled(p, {"txt_Tc_pour_RHOc21", "txt_Pc_pour_RHOc21", "txt_Tn_pour_RHOc", "txt_Pn_pour_RHOc",
+                                  "txt_RHOn_pour_RHOc"}),
+                   density::RHOc_avec_RHOn);
+}
+
+void RHOc_from_RHOs_changed(Page& p) {
+    show_result_if(p, RHOc_from_RHOs.result,
+                   not_zero(p, {"txt_Ps_pour_RHOc", "Text_zc_pour_calcul_rhoc", "Text_zs_pour_calcul_rhoc"}) &&
+                       filled(p, {"txt_Tc_pour_RHOc22", "txt_Pc_pour_RHOc22", "txt_Ts_pour_RHOc", "txt_Ps_pour_RHOc",
+                                  "txt_RHOs_pour_RHOc"}),
+                   density::RHOc_avec_RHOs);
+}
+
+void RHOn_from_RHOc_changed(Page& p) {
+    show_result_if(p, RHOn_from_RHOc.result,
+                   not_zero(p, {"txt_Pc_pour_RHOn", "Text_zn_pour_calcul_rhon_avec_rhoc",
+                                "Text_zc_pour_calcul_rhon_avec_rhoc"}) &&
+                       filled(p, {"txt_RHOc_pour_RHOn", "txt_Pc_pour_RHOn", "txt_Tc_pour_RHOn", "txt_Pn_pour_RHOn21",
+                                  "txt_Tn_pour_RHOn21"}),
+                   density::RHOn_avec_RHOc);
+}
+
+void RHOn_from_RHOs_changed(Page& p) {
+    show_result_if(p, RHOn_from_RHOs.result,
+                   not_zero(p, {"txt_Ps_pour_RHOn", "Text_Zn_pour_calcul_rhon_avec_rhos",
+                                "Text_Zs_pour_calcul_rhon_avec_rhos"}) &&
+                       filled(p, {"txt_RHOs_pour_RHOn", "txt_Ps_pour_RHOn", "txt_Ts_pour_RHOn", "txt_Pn_pour_RHOn22",
+                                  "txt_Tn_pour_RHOn22"}),
+                   density::RHOn_avec_RHOs);
+}
+
+// Pn is tested for text only: a Pn of 0 reaches the procedure, whose guard shows the held result.
+void RHOs_from_RHOn_changed(Page& p) {
+    show_result_if(p, RHOs_from_RHOn.result,
+                   not_zero(p, {"txt_Ps_pour_RHOs21", "Text_zs_pour_calcul_rhos_avec_rhon",
+                                "Text_zn_pour_calcul_rhos_avec_rhon"}) &&
+                       filled(p, {"txt_Ts_pour_RHOs21", "txt_Ps_pour_RHOs21", "txt_Tn_pour_RHOs", "txt_Pn_pour_RHOs",
+                                  "txt_RHOn_pour_RHOs"}),
+                   density::RHOs_avec_RHOn);
+}
+
+// The compressibility factors are no members of this frame: they are read when another member changes
+// or "Résultat" is clicked. Pc is tested for text only, like Pn in the frame above.
+void RHOs_from_RHOc_changed(Page& p) {
+    show_result_if(p, RHOs_from_RHOc.result,
+                   not_zero(p, {"txt_Ps_pour_RHOs22"}) &&
+                       filled(p, {"txt_RHOc_pour_RHOs", "txt_Pc_pour_RHOs", "txt_Tc_pour_RHOs", "txt_Ps_pour_RHOs22",
+                                  "txt_Ts_pour_RHOs22"}),
+                   density::RHOs_avec_RHOc);
+}
+
+// A "Résultat" button that repeats the computation: the result shown (it already is), then computed.
+Page::Handler repeat_result(const ResultGroup& r, Procedure procedure) {
+    return [&r, procedure](Page& p) {
+        p.show({r.label, r.field, r.unit});
+        procedure(p);
+    };
+}
+
+// --- Steam ---
+
+void choose_saturated_steam(Page& p) {
+    p.show({"fr_definition_vapeur_saturée", "fr_vap_sat_avec_p", "fr_unités_vapeur_saturée"});
+    p.disable({"bt_gaz20", "bt_vapeur_surchauffée20"});
+    p.show(navigation_buttons);
+}
+
+void choose_superheated_steam(Page& p) {
+    p.show({"fr_definition_vapeur_saturée", "fr_calcul_de_RHO_vapeur_saturée"});
+    p.disable({"bt_vapeur_saturée20", "bt_gaz20"});
+    p.focus("txt_RHOs_pour_calcul_vapeur_surchaufée");
+    p.show(navigation_buttons);
+}
+
+// A pressure picked from the list: the saturation temperature and the density of that state. A text
+// that names no state of the table changes nothing.
+void pressure_picked(Page& p) {
+    p.show({"Combo_choix_température_vapeur_saturée", "txt_masse_volumique_associée20"});
+    if (auto state = saturated_steam_at_pressure(p.text("Combo_choix_pression_vapeur_saturée"))) {
+        p.set_text("Combo_choix_température_vapeur_saturée", std::string(state->temperature));
+        p.set_text("txt_masse_volumique_associée20", std::string(state->density));
+    }
+}
+
+void temperature_picked(Page& p) {
+    p.show({"txt_masse_volumique_associée20"});
+    if (auto state = saturated_steam_at_temperature(p.text("Combo_choix_température_vapeur_saturée"))) {
+        p.set_text("Combo_choix_pression_vapeur_saturée", std::string(state->pressure));
+        p.set_text("txt_masse_volumique_associée20", std::string(state->density));
+    }
+}
+
+// RHOsat, Tsat or Tsur changed: the approximate value while all three hold some text (no value test),
+// which also reveals Z and P; otherwise every superheated result hidden, their texts kept.
+void approximate_input_changed(Page& p) {
+    if (filled(p, {"txt_RHOs_pour_calcul_vapeur_surchaufée", "txt_Tsur", "txt_Tsat"})) {
+        p.show(approximate_group);
+        density::RHOsur(p);
+    } else {
+        p.hide(approximate_group);
+        p.hide(exact_group);
+    }
+}
+
+// Z or P changed: the exact value while Z is not 0 and both hold some text. A change of Tsur alone
+// leaves it as it was until Z or P changes.
+void exact_input_changed(Page& p) {
+    if (not_zero(p, {"txt_Z"}) && filled(p, {"txt_Z", "txt_P"})) {
+        p.show(exact_group);
+        density::RHOsur_exact(p);
+    } else {
+        p.hide(exact_group);
+    }
+}
+
+// --- Resets ---
+
+void enable_and_clear_options(Page& p) {
+    for (auto option : option_buttons) {
+        p.enable({option});
+        p.set_selected(option, false);
+    }
+}
+
+void set_compressibility_factors_to_1(Page& p) {
+    for (const GasFrame* g : gas_frames)
+        for (const Input& z : g->compressibility) p.set_text(z.field, "1");
+}
+
+// The inputs of a gas frame emptied, but the Pn and Tn fields that keep their text.
+void empty_inputs(Page& p, const GasFrame& g) {
+    for (const Input& i : g.inputs)
+        if (!keeps_its_text(i.field)) p.set_text(i.field, "");
+}
+
+void hide_result_fields(Page& p) {
+    for (const GasFrame* g : gas_frames) p.hide({g->result.field});
+    p.hide({"txt_RHO"});
+}
+
+// "Initialisation": the page back to its start state, the Pn and Tn fields of the RHOc and RHOn frames
+// keeping what the user typed. Every field emptied or set runs its Change handler, which hides the
+// "Résultat" buttons again.
+void initialise(Page& p) {
+    p.hide({"txt_Z", "lbl_Z", "txt_P", "lbl_P", "lbl_P_unités", "bt_résultat_RHOexact_masse_volumique", "txt_RHO_exact",
+            "lbl_RHOexact", "lbl_RHOexact_unités"});
+    p.hide(navigation_buttons);
+    p.hide({"fr_unités_vapeur_saturée", "fr_unités", "fr_definition_vapeur_saturée"});
+    p.hide({"lbl_résultat_RHOc_avec_RHOs_unités", "lbl_résultat_RHOs_avec_RHOc_unités",
+            "lbl_résultat_RHOn_avec_RHOc_unités", "lbl_RHO_unités"});
+    p.enable(choice_buttons);
+    for (const GasFrame* g : gas_frames) empty_inputs(p, *g);
+    for (const GasFrame* g : gas_frames) p.set_text(g->result.field, "");
+    for (auto field : {"txt_RHOs_pour_calcul_vapeur_surchaufée", "txt_Tsur", "txt_Tsat", "txt_RHO", "txt_Z", "txt_P",
+                       "txt_RHO_exact"})
+        p.set_text(field, "");
+    set_compressibility_factors_to_1(p);
+    p.set_text("Combo_choix_température_vapeur_saturée", "Choix de la température");
+    p.set_text("Combo_choix_pression_vapeur_saturée", "Choix de la pression");
+    p.set_text("txt_masse_volumique_associée20", "");
+    hide_result_fields(p);
+    p.hide(working_frames);
+    enable_and_clear_options(p);
+    for (const GasFrame* g : gas_frames) p.hide({g->result.label});
+    p.hide({"lbl_RHO"});
+    p.hide({"lbl_résultat_RHOc_avec_RHOn_unités", "lbl_résultat_RHOn_avec_RHOs_unités",
+            "lbl_résultat_RHOs_avec_RHOn_unités"});
+}
+
+// The page's own reset after the return home, which hides it rather than unloading it. It spares the
+// inputs of the two RHOs frames and the exact steam value, and empties the steam lists.
+void reset_after_return_home(Page& p) {
+    p.hide({"fr_unités_vapeur_saturée", "fr_unités", "fr_definition_vapeur_saturée"});
+    p.enable(choice_buttons);
+    for (const GasFrame* g : {&RHOc_from_RHOn, &RHOc_from_RHOs, &RHOn_from_RHOs, &RHOn_from_RHOc}) {
+        empty_inputs(p, *g);
+        p.set_text(g->result.field, "");
+    }
+    p.set_text(RHOs_from_RHOn.result.field, "");
+    for (auto field : {"txt_RHOs_pour_calcul_vapeur_surchaufée", "txt_Tsur", "txt_Tsat", "txt_RHO"})
+        p.set_text(field, "");
+    set_compressibility_factors_to_1(p);
+    p.set_text("Combo_choix_pression_vapeur_saturée", "");
+    p.set_text("Combo_choix_température_vapeur_saturée", "");
+    p.set_text("txt_masse_volumique_associée20", "");
+    hide_result_fields(p);
+    p.hide({"lbl_RHO"});
+    p.hide(working_frames);
+    enable_and_clear_options(p);
+    for (const GasFrame* g : gas_frames) p.hide({g->result.label});
+}
+
+void return_home(Page& p) {
+    navigation::return_home(p, navigation_buttons);
+    reset_after_return_home(p);
+}
+
+}  // namespace
+
 void define(Page& p) {
     p.set_window_title("CalcFluides - Masses volumiques");
     PageBuilder b(p);
-    b.row(); b.label("lbl_titre_RHO1", "Calculs des masses volumiques de Gaz et Vapeurs").look(Look::title).span(2);
-    b.row(); b.button("Command1", "Calculs Plaque à Orifice");
-             b.button("bt_RHO_calcul_DVS", "Calculs de Débits, Vitesse, Section, Nombre de Reynolds");
-    b.row(); b.button("bt_RHO_calcul_de_débits_gaz", "Correction des débits de gaz");
-             b.button("Command2", "Retour à la page d'accueil");
 
+    // The page: the title; a left column with the fluid choice, the density choice and the calculation
+    // frame; a right column with the explanations and the units; the warning and the buttons below. The
+    // steam frames take the place of the calculation frames over both columns, the units of saturated
+    // steam that of the density choice.
+    b.row(); b.label("lbl_titre_RHO1", "Calculs des masses volumiques de Gaz et Vapeurs").look(Look::title).span(2);
+    b.row(); b.frame("fr_choix_du_gaz_a_étudier");
+    b.row(); b.frame("fr_choix_masse_volumique_a_calculer").hidden();
+             b.over("fr_unités_vapeur_saturée").hidden();
+    b.row(); b.frame("fr_calcul_RHOc").hidden();
+             b.over("fr_calcul_RHOn").hidden();
+             b.over("fr_calcul_RHOs").hidden();
+             b.over("fr_vap_sat_avec_p").hidden().span(2);
+             b.over("fr_calcul_de_RHO_vapeur_saturée").hidden().span(2);
+    b.frame("fr_explication_RHO").hidden().at(1, 1).tall(2);
+    b.over("fr_definition_vapeur_saturée").hidden().at(1, 1).tall(2);
+    b.frame("fr_unités").hidden().at(3, 1);
+    b.row(); b.label("lbl_attention1", "Attention : Pour un bon fonctinnement des calculs les nombres décimaux doivent "
+                                       "être saisis avec un point (ex: 0.15).")
+                 .look(Look::warning).span(2);
+    b.row(); b.button("Command1", "Calculs Plaque à Orifice").hidden();
+             b.button("bt_RHO_calcul_DVS", "Calculs de Débits, Vitesse, Section, Nombre de Reynolds").hidden();
+    b.row(); b.button("bt_RHO_calcul_de_débits_gaz", "Correction des débits de gaz").hidden();
+    b.row(); b.button("bt_initialisation", "Initialisation");
+             b.button("Command2", "Retour à la page d'accueil");
+    b.row(); b.label("Label12", "CalcFluides - calculs d'écoulements de fluides en conduite").look(Look::note).span(2);
+
+    b.in("fr_choix_du_gaz_a_étudier");
+    b.row(); b.label("Chx_Gaz", "Choix du Fluide").look(Look::heading).span(3);
+    b.row(); b.button("bt_gaz20", "Gaz");
+             b.button("bt_vapeur_saturée20", "Vapeur saturée");
+             b.button("bt_vapeur_surchauffée20", "Vapeur surchauffée");
+
+    b.in("fr_choix_masse_volumique_a_calculer");
+    b.row(); b.label("txt_choix_masse_volumique_a_calculer", "Choix de la masse volumique à calculer")
+                 .look(Look::heading).span(3);
+    b.row(); b.button("bt_RHOs20", "RHOs");
+             b.button("bt_RHOn20", "RHOn");
+             b.button("bt_RHOc20", "RHOc");
+
+    // Each calculation frame: "Nous connaissons :" with its two options, then the two input frames drawn
+    // over each other.
+    for (const Calculation& c : calculations) {
+        b.in(c.frame);
+        b.row(); b.frame(c.hypothesis);
+        b.row(); b.frame(c.inputs[0]->frame).hidden();
+                 b.over(c.inputs[1]->frame).hidden();
+        b.in(c.hypothesis);
+        b.row(); b.label(c.label, "Nous connaissons :");
+                 b.option(c.options[0], c.captions[0]);
+                 b.option(c.options[1], c.captions[1]);
+        for (const GasFrame* g : c.inputs) input_rows(b, *g);
+    }
+
+    // Saturated steam: a pressure or a temperature from the table, the other and the density shown.
+    b.in("fr_vap_sat_avec_p");
+    b.row(); b.label("lbl_choix_pression_ou_température_", "Choix de la pression ou de la température ")
+                 .look(Look::heading).span(4);
+    b.row(); b.label("lbl_pression", "Pression de la vapeur d'eau                (Bar absolu)");
+             b.label("lbl_température_associé", "Température de la vapeur d'eau                     ( °C )");
+             b.label("lbl_masse_volumique_associée20", "Masse volumique de la vapeur       d'eau correspondante")
+                 .span(2);
+    b.row(); b.combo("Combo_choix_pression_vapeur_saturée", "Choix de la pression", saturated_steam_pressures());
+             b.combo("Combo_choix_température_vapeur_saturée", "Choix de la température",
+                     saturated_steam_temperatures());
+             b.field("txt_masse_volumique_associée20").look(Look::result);
+             b.label("lbl_masse_volumique_associée20_unités", kg_m3).look(Look::unit);
+    b.row(); b.label("lbl_nb_vapeur_saturée", saturated_steam_note).span(4);
+
+    // Superheated steam: the approximate value from saturated steam, then the exact value from Z and P;
+    // the units and abbreviations beside the inputs.
+    b.in("fr_calcul_de_RHO_vapeur_saturée");
+    b.row(); b.label("lbl_calcul_de_RHO_vapeur_saturée", "Calcul de la masse volumique de la vapeur surchauffée")
+                 .look(Look::heading).span(3);
+    input_row(b, "lbl_RHOs_pour_vapeur_surchaufée", "RHOsat :", "txt_RHOs_pour_calcul_vapeur_surchaufée",
+              "lbl_RHOs_pour_vapeur_surchaufée_unités", kg_m3);
+    input_row(b, "lbl_Tsat", "Tsat :", "txt_Tsat", "lbl_Tsat_unités", celsius);
+    input_row(b, "lbl_Tsur", "Tsur :", "txt_Tsur", "lbl_Tsur_unités", celsius);
+    result_row(b, "lbl_RHO", "RHOsur. approchée =", "txt_RHO", "lbl_RHO_unités", kg_m3);
+    b.row(); b.skip(); b.button("bt_résultat_RHO_masse_volumique", "Résultat").hidden();
+    b.row(); b.label("lbl_nb_vapeur_surchauffée", "N.B. : Le calcul donne un résultat à plus ou moins 2% maximun.")
+                 .span(5);
+    b.row(); b.label("Label2", "La valeur exacte est calcuée grâce au coefficient de compressibilité Z du fluide et à "
+                               "la pression (apparition des entrées après le calcul de RHOsur. approché) :")
+                 .span(5);
+    b.row(); b.label("lbl_Z", "Z :").hidden();
+             b.field("txt_Z").hidden();
+    b.row(); b.label("lbl_P", "P :").hidden();
+             b.field("txt_P").hidden();
+             b.label("lbl_P_unités", bar).look(Look::unit).hidden();
+    result_row(b, "lbl_RHOexact", "RHOsur =", "txt_RHO_exact", "lbl_RHOexact_unités", kg_m3);
+    b.row(); b.skip(); b.button("bt_résultat_RHOexact_masse_volumique", "Résultat").hidden();
+    b.frame("fr_unités_calcul_vapeur_surchauffée").at(0, 3).tall(3);
+    b.frame("fr_abréviation_vapeur_surchauffée").at(0, 4).tall(6);
+
+    b.in("fr_unités_calcul_vapeur_surchauffée");
+    b.row(); b.label("lbl_unités_calcul_vapeur_surchauffée", "Unités").look(Look::heading);
+    b.row(); b.label("lbl_unités_calcul_RHO", superheated_steam_units);
+
+    b.in("fr_abréviation_vapeur_surchauffée");
+    b.row(); b.label("lbl_abréviation_vapeur_surchauffée", "Abréviations").look(Look::heading);
+    b.row(); b.label("Label1", superheated_steam_abbreviations);
+
+    // The right column.
+    b.in("fr_explication_RHO");
+    b.row(); b.label("txt_définition", "Définitions").look(Look::heading);
+    b.row(); b.label("txt_définitions2", gas_definitions);
+
+    b.in("fr_definition_vapeur_saturée");
+    b.row(); b.label("lbl_definitions_vapeur_saturée", "Définitions").look(Look::heading);
+    b.row(); b.label("lbl_definitions_vapeur_saturée2", steam_definitions());
+
+    b.in("fr_unités");
+    b.row(); b.label("txt_unités", "Unités").look(Look::heading);
+    b.row(); b.label("lbl_unités2", gas_units);
+
+    b.in("fr_unités_vapeur_saturée");
+    b.row(); b.label("lbl_titre_unité_vapeur_saturée", "Unité :").look(Look::heading);
+    b.row(); b.label("lbl_unité_vapeur_saturée", saturated_steam_units);
+
+    // --- Handlers ---
+    p.on_click("bt_gaz20", choose_gas);
+    p.on_click("bt_RHOc20", choose_density("fr_calcul_RHOc", "bt_RHOn20", "bt_RHOs20"));
+    p.on_click("bt_RHOn20", choose_density("fr_calcul_RHOn", "bt_RHOc20", "bt_RHOs20"));
+    p.on_click("bt_RHOs20", choose_density("fr_calcul_RHOs", "bt_RHOc20", "bt_RHOn20"));
+    for (const Calculation& c : calculations)
+        for (int i = 0; i < 2; ++i)
+            p.on_click(c.options[i], choose_known_density(c.inputs[i]->frame, c.options[1 - i],
+                                                          c.inputs[i]->inputs[0].field));
+
+    on_changes(p, {"txt_RHOn_pour_RHOc", "txt_Pn_pour_RHOc", "txt_Tn_pour_RHOc", "txt_Pc_pour_RHOc21",
+                   "txt_Tc_pour_RHOc21", "Text_zc_pour_calcul_rhoc_avec_rhon", "Text_zn_pour_calcul_rhoc_avec_rhon"},
+               RHOc_from_RHOn_changed);
+    on_changes(p, {"txt_RHOs_pour_RHOc", "txt_Ps_pour_RHOc", "txt_Ts_pour_RHOc", "txt_Pc_pour_RHOc22",
+                   "txt_Tc_pour_RHOc22", "Text_zc_pour_calcul_rhoc", "Text_zs_pour_calcul_rhoc"},
+               RHOc_from_RHOs_changed);
+    on_changes(p, {"txt_RHOc_pour_RHOn", "txt_Pc_pour_RHOn", "txt_Tc_pour_RHOn", "txt_Pn_pour_RHOn21",
+                   "txt_Tn_pour_RHOn21", "Text_zc_pour_calcul_rhon_avec_rhoc", "Text_zn_pour_calcul_rhon_avec_rhoc"},
+               RHOn_from_RHOc_changed);
+    on_changes(p, {"txt_RHOs_pour_RHOn", "txt_Ps_pour_RHOn", "txt_Ts_pour_RHOn", "txt_Pn_pour_RHOn22",
+                   "txt_Tn_pour_RHOn22", "Text_Zn_pour_calcul_rhon_avec_rhos", "Text_Zs_pour_calcul_rhon_avec_rhos"},
+               RHOn_from_RHOs_changed);
+    on_changes(p, {"txt_RHOn_pour_RHOs", "txt_Pn_pour_RHOs", "txt_Tn_pour_RHOs", "txt_Ps_pour_RHOs21",
+                   "txt_Ts_pour_RHOs21", "Text_zs_pour_calcul_rhos_avec_rhon", "Text_zn_pour_calcul_rhos_avec_rhon"},
+               RHOs_from_RHOn_changed);
+    on_changes(p, {"txt_RHOc_pour_RHOs", "txt_Pc_pour_RHOs", "txt_Tc_pour_RHOs", "txt_Ps_pour_RHOs22",
+                   "txt_Ts_pour_RHOs22"},
+               RHOs_from_RHOc_changed);
+
+    // The "Résultat" buttons of the two RHOc frames do nothing; the others repeat the computation.
+    p.on_click("bt_resultat_RHOn_avec_RHOc", repeat_result(RHOn_from_RHOc.result, density::RHOn_avec_RHOc));
+    p.on_click("bt_resultat_RHOn_avec_RHOsc", repeat_result(RHOn_from_RHOs.result, density::RHOn_avec_RHOs));
+    p.on_click("cmd_calcul_RHOs_avec_RHOc", repeat_result(RHOs_from_RHOc.result, density::RHOs_avec_RHOc));
+    p.on_click("cmd_calcul_RHOs_avec_RHOn", repeat_result(RHOs_from_RHOn.result, density::RHOs_avec_RHOn));
+
+    p.on_click("bt_vapeur_saturée20", choose_saturated_steam);
+    p.on_click("bt_vapeur_surchauffée20", choose_superheated_steam);
+    p.on_click("Combo_choix_pression_vapeur_saturée", pressure_picked);
+    p.on_click("Combo_choix_température_vapeur_saturée", temperature_picked);
+    on_changes(p, {"txt_RHOs_pour_calcul_vapeur_surchaufée", "txt_Tsat", "txt_Tsur"}, approximate_input_changed);
+    on_changes(p, {"txt_Z", "txt_P"}, exact_input_changed);
+    // The two steam "Résultat" buttons do nothing: the results are already shown live.
+
+    p.on_click("bt_initialisation", initialise);
+    p.on_click("Command2", return_home);
     p.on_click("Command1", [](Page& page) { navigation::open_calculator(page, pages::orifice_plate); });
     p.on_click("bt_RHO_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_RHO_calcul_de_débits_gaz", navigation::open_flow_correction);
-    p.on_click("Command2", [](Page& page) {
-        navigation::return_home(page, {"bt_RHO_calcul_DVS", "bt_RHO_calcul_de_débits_gaz", "Command1"});
-    });
 }
 
 }  // namespace cf::density_page
