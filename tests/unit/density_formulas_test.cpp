@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "core/field_value.h"
 #include "density/density_formulas.h"
 

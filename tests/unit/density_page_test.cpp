@@ -120,8 +120,8 @@ TEST_F(DensityPage, InitialisationBringsBackTheStartState) {
     rho().user_click("bt_gaz20");
     rho().user_click("bt_RHOs20");
     rho().user_click("opbt_RHOs22");
-    type({{"txt_RHOc_pour_RHOs", "10"}, {"txt_Pc_pour_RHOs", "10"}, {"txt_Tc_pour_RHOs", "0"}, {"txt_Ps_pour_RHOs22", "5"},
-          {"txt_Ts_pour_RHOs22", "0"}, {"Text_zs_pour_calcul_rhos_avec_rhoc", "2"}});
+    type({{"txt_RHOc_pour_RHOs", "10"}, {"txt_Pc_pour_RHOs", "10"}, {"txt_Tc_pour_RHOs", "0"},
+          {"txt_Ps_pour_RHOs22", "5"}, {"txt_Ts_pour_RHOs22", "0"}, {"Text_zs_pour_calcul_rhos_avec_rhoc", "2"}});
     ASSERT_TRUE(rho().shown("cmd_calcul_RHOs_avec_RHOc"));
     rho().user_click("bt_initialisation");
     rho().user_click("bt_vapeur_saturée20");

@@ -49,33 +49,39 @@ protected:
     };
     const std::vector<Case> cases = {
         {"RHOc_avec_RHOn", dn::RHOc_avec_RHOn,
-         {{"txt_Pc_pour_RHOc21", "2.026"}, {"txt_Tc_pour_RHOc21", "0"}, {"txt_Tn_pour_RHOc", "0"}, {"txt_Pn_pour_RHOc", "1.013"},
-          {"txt_RHOn_pour_RHOc", "1.293"}, {"Text_zc_pour_calcul_rhoc_avec_rhon", "1"}, {"Text_zn_pour_calcul_rhoc_avec_rhon", "1"}},
+         {{"txt_Pc_pour_RHOc21", "2.026"}, {"txt_Tc_pour_RHOc21", "0"}, {"txt_Tn_pour_RHOc", "0"},
+          {"txt_Pn_pour_RHOc", "1.013"}, {"txt_RHOn_pour_RHOc", "1.293"},
+          {"Text_zc_pour_calcul_rhoc_avec_rhon", "1"}, {"Text_zn_pour_calcul_rhoc_avec_rhon", "1"}},
          "txt_résultat_RHOc_avec_RHOn", [](auto& h) { return h.RHOc_avec_RHOn.RHOc; },
          "txt_Pn_pour_RHOc", "0", "Text_zc_pour_calcul_rhoc_avec_rhon", "0"},
         {"RHOc_avec_RHOs", dn::RHOc_avec_RHOs,
-         {{"txt_Pc_pour_RHOc22", "10"}, {"txt_Tc_pour_RHOc22", "50"}, {"txt_Ts_pour_RHOc", "20"}, {"txt_Ps_pour_RHOc", "5"},
-          {"txt_RHOs_pour_RHOc", "5"}, {"Text_zc_pour_calcul_rhoc", "1"}, {"Text_zs_pour_calcul_rhoc", "1"}},
+         {{"txt_Pc_pour_RHOc22", "10"}, {"txt_Tc_pour_RHOc22", "50"}, {"txt_Ts_pour_RHOc", "20"},
+          {"txt_Ps_pour_RHOc", "5"}, {"txt_RHOs_pour_RHOc", "5"}, {"Text_zc_pour_calcul_rhoc", "1"},
+          {"Text_zs_pour_calcul_rhoc", "1"}},
          "txt_résultat_RHOc_avec_RHOs", [](auto& h) { return h.RHOc_avec_RHOs.RHOc; },
          "txt_Ps_pour_RHOc", "abc", "Text_zc_pour_calcul_rhoc", ""},
         {"RHOn_avec_RHOc", dn::RHOn_avec_RHOc,
-         {{"txt_Pc_pour_RHOn", "10"}, {"txt_Tc_pour_RHOn", "50"}, {"txt_Tn_pour_RHOn21", "0"}, {"txt_Pn_pour_RHOn21", "1.013"},
-          {"txt_RHOc_pour_RHOn", "9.07"}, {"Text_zn_pour_calcul_rhon_avec_rhoc", "1"}, {"Text_zc_pour_calcul_rhon_avec_rhoc", "0.95"}},
+         {{"txt_Pc_pour_RHOn", "10"}, {"txt_Tc_pour_RHOn", "50"}, {"txt_Tn_pour_RHOn21", "0"},
+          {"txt_Pn_pour_RHOn21", "1.013"}, {"txt_RHOc_pour_RHOn", "9.07"},
+          {"Text_zn_pour_calcul_rhon_avec_rhoc", "1"}, {"Text_zc_pour_calcul_rhon_avec_rhoc", "0.95"}},
          "txt_résultat_RHOn_avec_RHOc", [](auto& h) { return h.RHOn_avec_RHOc.RHOn; },
          "txt_Pc_pour_RHOn", "", "txt_RHOc_pour_RHOn", "1e999"},
         {"RHOn_avec_RHOs", dn::RHOn_avec_RHOs,
-         {{"txt_Ps_pour_RHOn", "2.026"}, {"txt_Ts_pour_RHOn", "0"}, {"txt_Tn_pour_RHOn22", "0"}, {"txt_Pn_pour_RHOn22", "1.013"},
-          {"txt_RHOs_pour_RHOn", "2"}, {"Text_Zn_pour_calcul_rhon_avec_rhos", "1"}, {"Text_Zs_pour_calcul_rhon_avec_rhos", "1"}},
+         {{"txt_Ps_pour_RHOn", "2.026"}, {"txt_Ts_pour_RHOn", "0"}, {"txt_Tn_pour_RHOn22", "0"},
+          {"txt_Pn_pour_RHOn22", "1.013"}, {"txt_RHOs_pour_RHOn", "2"}, {"Text_Zn_pour_calcul_rhon_avec_rhos", "1"},
+          {"Text_Zs_pour_calcul_rhon_avec_rhos", "1"}},
          "txt_résultat_RHOn_avec_RHOs", [](auto& h) { return h.RHOn_avec_RHOs.RHOn; },
          "txt_Ps_pour_RHOn", "1e-50", "Text_Zn_pour_calcul_rhon_avec_rhos", "0"},
         {"RHOs_avec_RHOc", dn::RHOs_avec_RHOc,
-         {{"txt_Ps_pour_RHOs22", "5"}, {"txt_Ts_pour_RHOs22", "0"}, {"txt_Tc_pour_RHOs", "0"}, {"txt_Pc_pour_RHOs", "10"},
-          {"txt_RHOc_pour_RHOs", "10"}, {"Text_zs_pour_calcul_rhos_avec_rhoc", "1"}, {"Text_zc_pour_calcul_rhos_avec_rhoc", "1"}},
+         {{"txt_Ps_pour_RHOs22", "5"}, {"txt_Ts_pour_RHOs22", "0"}, {"txt_Tc_pour_RHOs", "0"},
+          {"txt_Pc_pour_RHOs", "10"}, {"txt_RHOc_pour_RHOs", "10"}, {"Text_zs_pour_calcul_rhos_avec_rhoc", "1"},
+          {"Text_zc_pour_calcul_rhos_avec_rhoc", "1"}},
          "txt_résultat_RHOs_avec_RHOc", [](auto& h) { return h.RHOs_avec_RHOc.RHOs; },
          "txt_Pc_pour_RHOs", ",5", "Text_zs_pour_calcul_rhos_avec_rhoc", "0"},
         {"RHOs_avec_RHOn", dn::RHOs_avec_RHOn,
-         {{"txt_Ps_pour_RHOs21", "2.026"}, {"txt_Ts_pour_RHOs21", "0"}, {"txt_Tn_pour_RHOs", "0"}, {"txt_Pn_pour_RHOs", "1.013"},
-          {"txt_RHOn_pour_RHOs", "1"}, {"Text_zn_pour_calcul_rhos_avec_rhon", "1"}, {"Text_zs_pour_calcul_rhos_avec_rhon", "1"}},
+         {{"txt_Ps_pour_RHOs21", "2.026"}, {"txt_Ts_pour_RHOs21", "0"}, {"txt_Tn_pour_RHOs", "0"},
+          {"txt_Pn_pour_RHOs", "1.013"}, {"txt_RHOn_pour_RHOs", "1"}, {"Text_zn_pour_calcul_rhos_avec_rhon", "1"},
+          {"Text_zs_pour_calcul_rhos_avec_rhon", "1"}},
          "txt_résultat_RHOs_avec_RHOn", [](auto& h) { return h.RHOs_avec_RHOn.RHOs; },
          "txt_Pn_pour_RHOs", "0", "txt_RHOn_pour_RHOs", "3e38"},
         {"RHOsur", dn::RHOsur,
@@ -127,14 +133,17 @@ TEST_F(DensityProcedures, TheHeldResultOutlivesStoppedAndFailedComputations) {
 // Held in single precision and shown from the held value; kept when the page is unloaded.
 TEST_F(DensityProcedures, ResultsAreHeldInSinglePrecisionForTheWholeRun) {
     fill(cases[1].inputs);
-    fill({{"txt_RHOs_pour_RHOc", "12.17"}, {"txt_Ts_pour_RHOc", "15"}, {"txt_Pc_pour_RHOc22", "7.5"}, {"txt_Tc_pour_RHOc22", "15"}});
+    fill({{"txt_RHOs_pour_RHOc", "12.17"}, {"txt_Ts_pour_RHOc", "15"}, {"txt_Pc_pour_RHOc22", "7.5"},
+     {"txt_Tc_pour_RHOc22", "15"}});
     dn::RHOc_avec_RHOs(rho());
     EXPECT_EQ(held().RHOc_avec_RHOs.RHOc, cf::to_single(dn::gas_density(cf::to_single(12.17), 5, 15, 1, 7.5, 15, 1)));
     EXPECT_EQ(held().RHOc_avec_RHOs.Pc, cf::to_single(7.5));
+    const std::string shown = rho().text("txt_résultat_RHOc_avec_RHOs");
+    EXPECT_EQ(shown, cf::format_field_value(held().RHOc_avec_RHOs.RHOc, "0.00"));
     app.unload(cf::pages::density);
     rho().set_text("txt_Ps_pour_RHOc", "0");
     dn::RHOc_avec_RHOs(rho());
-    EXPECT_EQ(rho().text("txt_résultat_RHOc_avec_RHOs"), "18.25");
+    EXPECT_EQ(rho().text("txt_résultat_RHOc_avec_RHOs"), shown);
 }
 
 // The exact steam density counts 0 °C as a temperature; only the absolute zero and below stop it.
