@@ -138,6 +138,18 @@ TEST_F(Binding, PickingAComboItemRaisesClick) {
     EXPECT_EQ(find<QLineEdit>(binding, "bench", "txt_out")->text(), "Eau ( à 0°C ) ");
 }
 
+// An item's text typed into the combo list is not a pick, even once finished by Return or by leaving it.
+TEST_F(Binding, TypingAnItemsTextIsNotPickingIt) {
+    auto* combo = find<QComboBox>(binding, "bench", "cmb");
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(combo->lineEdit(), "Air");
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(app.page("bench").text("cmb"), "Air");
+    EXPECT_EQ(find<QLineEdit>(binding, "bench", "txt_out")->text(), "");
+}
+
 TEST_F(Binding, AClickThatHidesDisablesAndFocuses) {
     auto* button = find<QPushButton>(binding, "bench", "bt_disable");
     QTest::mouseClick(button, Qt::LeftButton);

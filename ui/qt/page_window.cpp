@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,30 @@ void collect_in_reading_order(const Page& page, const std::string& container, st
         if (c->kind == ControlKind::frame) collect_in_reading_order(page, c->name, out);
     }
 }
+
+// The text field of an editable combo list. A combo list activates the item that matches its typed text
+// when that text is finished (focus leaves, or Return): the user has picked nothing, so the binding must
+// not report it as a pick. This field says when it is finishing.
+class ComboText : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool finishing() const { return finishing_; }
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        finishing_ = true;
+        QLineEdit::focusOutEvent(event);
+        finishing_ = false;
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        finishing_ = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        QLineEdit::keyPressEvent(event);
+        finishing_ = false;
+    }
+
+private:
+    bool finishing_ = false;
+};
 
 // The mark of a field whose text is not read as typed: a border, a warning sign inside the field, and
 // the note as its tooltip.
@@ -170,7 +195,10 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
 }
 
 PageWindow::~PageWindow() {
-    if (page_) page_->set_observer(nullptr);
+    detach();
+    // The widgets go while this is still a PageWindow: a field that loses its focus as it goes may still
+    // signal, and finds a window that reports nothing.
+    delete scroll_;
 }
 
 void PageWindow::detach() {
@@ -220,6 +248,7 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
         case ControlKind::combo: {
             auto* cb = new QComboBox(parent);
             cb->setEditable(true);
+            cb->setLineEdit(new ComboText(cb));
             cb->setInsertPolicy(QComboBox::NoInsert);
             cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             for (const auto& item : c.items) cb->addItem(q(item));
@@ -263,7 +292,9 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
             break;
         case ControlKind::combo: {
             auto* cb = static_cast<QComboBox*>(w);
-            connect(cb, &QComboBox::textActivated, this, [this, name](const QString& item) {
+            auto* text = static_cast<const ComboText*>(cb->lineEdit());
+            connect(cb, &QComboBox::textActivated, this, [this, name, text](const QString& item) {
+                if (text->finishing()) return;  // typed, not picked
                 report([&](Page& p) { p.user_pick(name, item.toStdString()); });
             });
             connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
