@@ -29,7 +29,7 @@ struct Scan {
     bool negative = false;
 };
 
-Scan scan_number(const std::string& s) {
+Scan scan_number(std::string_view s) {
     Scan n;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) n.negative = s[i++] == '-';
@@ -83,16 +83,60 @@ long long decimal_magnitude(std::string_view number) {
     return place + written;
 }
 
-double value_of(const std::string& s, const Scan& n) {
+// The exact fast path of decimal reading: a number of at most 15 digits times or over a power of ten up
+// to 10^22 is two exact doubles and one correctly rounded operation, so it gives the double nearest the
+// decimal, as from_chars does. Says false for any other number.
+bool read_short_number(std::string_view number, double& value) {
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t mantissa = 0;
+    int digits = 0, exponent = 0;
+    std::size_t i = 0;
+    bool point = false;
+    for (; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (!is_digit(c)) break;
+        if (mantissa == 0 && c == '0') {  // leading zeros count for nothing but the place of the point
+            if (point) --exponent;
+            continue;
+        }
+        if (++digits > 15) return false;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) --exponent;
+    }
+    if (i < number.size()) {  // the exponent: E or e, a sign, digits
+        ++i;
+        const bool down = number[i] == '-';
+        if (number[i] == '+' || number[i] == '-') ++i;
+        int written = 0;
+        for (; i < number.size(); ++i) {
+            written = written * 10 + (number[i] - '0');
+            if (written > 400) return false;
+        }
+        exponent += down ? -written : written;
+    }
+    if (mantissa == 0) return value = 0.0, true;
+    if (exponent < -22 || exponent > 22) return false;
+    value = exponent < 0 ? static_cast<double>(mantissa) / powers[-exponent]
+                         : static_cast<double>(mantissa) * powers[exponent];
+    return true;
+}
+
+double value_of(std::string_view s, const Scan& n) {
     if (n.digits == 0) return 0.0;
-    // from_chars reads the digits and exponent; the sign was taken by the scan, and a bare leading
-    // point (".5") gets its zero.
-    std::string number = s.substr(n.start, n.end - n.start);
-    if (number.front() == '.') number.insert(number.begin(), '0');
+    // from_chars reads the digits and exponent (a bare leading point, ".5", included); the sign was
+    // taken by the scan.
+    const std::string_view number = s.substr(n.start, n.end - n.start);
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        value = decimal_magnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+    if (!read_short_number(number, value)) {
+        auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+        if (ec == std::errc::result_out_of_range)
+            value = decimal_magnitude(number) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+    }
     return n.negative ? -value : value;
 }
 
@@ -108,6 +152,7 @@ bool blanks_inside(std::string_view text) {
 }  // namespace
 
 double parse_field_value(std::string_view text) {
+    if (std::none_of(text.begin(), text.end(), is_blank)) return value_of(text, scan_number(text));
     // Blanks are skipped wherever they occur, so drop them all first.
     const std::string s = without_blanks(text);
     return value_of(s, scan_number(s));

@@ -9,8 +9,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <typeindex>
-#include <unordered_map>
 #include <vector>
 
 #include "ui/page.h"
@@ -50,7 +48,10 @@ public:
     // use, kept until the Application ends.
     template <class Held>
     Held& held() {
-        auto& slot = held_[std::type_index(typeid(Held))];
+        // One slot per kind of held results, numbered once for the whole program.
+        static const std::size_t index = next_held_index_++;
+        if (held_.size() <= index) held_.resize(index + 1);
+        auto& slot = held_[index];
         if (!slot) slot = std::make_shared<Held>();
         return *static_cast<Held*>(slot.get());
     }
@@ -76,7 +77,8 @@ private:
 
     std::vector<Entry> entries_;
     std::vector<std::unique_ptr<Page>> retired_;  // unloaded while one of its handlers ran
-    std::unordered_map<std::type_index, std::shared_ptr<void>> held_;
+    std::vector<std::shared_ptr<void>> held_;
+    static inline std::size_t next_held_index_ = 0;
     Observer* observer_ = nullptr;
     int depth_ = 0;
     int stopped_chains_ = 0;

@@ -15,20 +15,21 @@ Control& Page::add(Control control) {
     if (!control.frame.empty() && !has(control.frame))
         throw std::logic_error("frame not defined before " + control.name + ": " + control.frame);
     order_.push_back(control.name);
-    auto name = control.name;
-    return slots_.emplace(std::move(name), Slot{std::move(control), {}, {}}).first->second.control;
+    Slot& added = slots_.emplace_back(Slot{std::move(control), {}, {}});
+    by_name_.insert(&added);
+    return added.control;
 }
 
 void Page::on_change(std::string_view control, Handler handler) { slot(control).on_change.push_back(std::move(handler)); }
 
 void Page::on_click(std::string_view control, Handler handler) { slot(control).on_click.push_back(std::move(handler)); }
 
-bool Page::has(std::string_view name) const { return slots_.find(name) != slots_.end(); }
+bool Page::has(std::string_view name) const { return by_name_.find(name) != nullptr; }
 
 const Page::Slot& Page::slot(std::string_view name) const {
-    auto it = slots_.find(name);
-    if (it == slots_.end()) throw std::out_of_range("no control " + std::string(name) + " on page " + name_);
-    return it->second;
+    const Slot* found = by_name_.find(name);
+    if (!found) throw std::out_of_range("no control " + std::string(name) + " on page " + name_);
+    return *found;
 }
 
 Page::Slot& Page::slot(std::string_view name) { return const_cast<Slot&>(std::as_const(*this).slot(name)); }
@@ -37,7 +38,19 @@ const Control& Page::control(std::string_view name) const { return slot(name).co
 
 const std::string& Page::text(std::string_view name) const { return control(name).text; }
 
-double Page::value(std::string_view name) const { return parse_field_value(text(name)); }
+double Page::value(std::string_view name) const {
+    const Slot& s = slot(name);
+    if (!s.value_read) {
+        s.value = parse_field_value(s.control.text);
+        s.value_read = true;
+    }
+    return s.value;
+}
+
+void Page::set_text_of(Slot& s, std::string text) {
+    s.control.text = std::move(text);
+    s.value_read = false;
+}
 
 bool Page::shown(std::string_view name) const {
     if (!page_shown_) return false;
@@ -65,16 +78,17 @@ void Page::set_text(std::string_view name, std::string text) {
     Slot& s = slot(name);
     Control& c = s.control;
     if (c.text != text) {
-        c.text = std::move(text);
+        set_text_of(s, std::move(text));
         changed(c);
     }
     if (c.kind == ControlKind::field) raise(s.on_change, name);
 }
 
 void Page::set_caption(std::string_view name, std::string caption) {
-    Control& c = mutable_control(name);
+    Slot& s = slot(name);
+    Control& c = s.control;
     if (c.text == caption) return;
-    c.text = std::move(caption);
+    set_text_of(s, std::move(caption));
     changed(c);
 }
 
@@ -110,7 +124,7 @@ void Page::disable(std::initializer_list<std::string_view> names) {
 
 void Page::select_in_group(Control& c) {
     // Option buttons drawn in the same frame form one group.
-    for (auto& [other_name, other_slot] : slots_) {
+    for (auto& other_slot : slots_) {
         Control& other = other_slot.control;
         if (&other == &c || other.kind != ControlKind::option || other.frame != c.frame || !other.selected) continue;
         other.selected = false;
@@ -144,12 +158,13 @@ void Page::focus(std::string_view name) {
 }
 
 void Page::user_edit(std::string_view name, std::string text) {
-    Control& c = mutable_control(name);
+    Slot& s = slot(name);
+    Control& c = s.control;
     if (is_result(c)) throw std::logic_error("cannot type into the result field " + std::string(name));
     focused_ = c.name;
     if (c.kind == ControlKind::combo) {
         if (c.text != text) {
-            c.text = std::move(text);
+            set_text_of(s, std::move(text));
             changed(c);
         }
         return;
@@ -174,7 +189,7 @@ void Page::user_pick(std::string_view name, std::string item) {
     if (c.kind != ControlKind::combo) throw std::logic_error("not a combo list: " + std::string(name));
     focused_ = c.name;
     if (c.text != item) {
-        c.text = std::move(item);
+        set_text_of(slot(name), std::move(item));
         changed(c);
     }
     raise(slot(name).on_click, name);

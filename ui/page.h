@@ -14,10 +14,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <deque>
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/name_index.h"
 
 namespace cf {
 
@@ -93,12 +94,12 @@ private:
     struct Slot {
         Control control;
         std::vector<Handler> on_change, on_click;
+        // The field value of the text, read once for every procedure that reads it until the text changes.
+        mutable double value = 0;
+        mutable bool value_read = false;
+        std::string_view key() const { return control.name; }
     };
-    // Names are hashed, not compared: the names of one page share long prefixes ("txt_..._pour_RHOc").
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
+    void set_text_of(Slot& s, std::string text);
 
     Slot& slot(std::string_view name);
     const Slot& slot(std::string_view name) const;
@@ -110,7 +111,8 @@ private:
     Application& app_;
     std::string name_;
     std::string window_title_;
-    std::unordered_map<std::string, Slot, NameHash, std::equal_to<>> slots_;
+    std::deque<Slot> slots_;  // in design order; a deque keeps every slot where it is as more are added
+    NameIndex<Slot> by_name_;
     std::vector<std::string> order_;
     std::string focused_;
     Observer* observer_ = nullptr;

@@ -179,6 +179,26 @@ TEST(TextStep, SevenOrFifteenSignificantDigits) {
     EXPECT_EQ(text_step_single(1.0f), "1");
     EXPECT_EQ(text_step_single(-0.5f), "-0.5");
     EXPECT_EQ(text_step_single(-0.0f), "0");
+    // The shortest form and the rounding agree: random values of every size against C's %.7g and %.15g.
+    std::mt19937 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        const double d = std::bit_cast<double>((std::uint64_t{random()} << 32) | random());
+        char c[64];
+        if (std::isfinite(f) && f != 0) {
+            std::snprintf(c, sizeof c, "%.7G", f);
+            ASSERT_EQ(text_step_single(f), c) << f;
+        }
+        if (std::isfinite(d) && d != 0) {
+            std::snprintf(c, sizeof c, "%.15G", d);
+            ASSERT_EQ(text_step_double(d), c) << d;
+        }
+        const float g = static_cast<float>(random() % 100000) / 100.0f;  // values as typed
+        std::snprintf(c, sizeof c, "%.7G", g);
+        if (g != 0) {
+            ASSERT_EQ(text_step_single(g), c) << g;
+        }
+    }
     EXPECT_EQ(text_step_single(0.0001f), "0.0001");
     EXPECT_EQ(text_step_single(0.00001f), "1E-05");
     EXPECT_EQ(text_step_single(1234567.0f), "1234567");

@@ -249,6 +249,7 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
             auto* cb = new QComboBox(parent);
             cb->setEditable(true);
             cb->setLineEdit(new ComboText(cb));
+            cb->setCompleter(nullptr);  // what is typed stays as typed: "1" is not completed to "1.0"
             cb->setInsertPolicy(QComboBox::NoInsert);
             cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             for (const auto& item : c.items) cb->addItem(q(item));
