@@ -16,6 +16,17 @@ class NameIndex {
 public:
     Item* find(std::string_view name) const {
         if (table_.empty()) return nullptr;
+        // Most names come from the same few string literals again and again: remember where each was
+        // found by the address of its characters, and check the name itself before trusting it.
+        Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3 ^ name.size()) % recent_size];
+        if (recent.data == name.data() && recent.item && recent.item->key() == name) return recent.item;
+        Item* item = find_hashed(name);
+        if (item) recent = Recent{name.data(), item};
+        return item;
+    }
+
+private:
+    Item* find_hashed(std::string_view name) const {
         const std::uint64_t h = hash(name);
         for (std::size_t i = h & mask();; i = (i + 1) & mask()) {
             const Entry& e = table_[i];
@@ -24,6 +35,7 @@ public:
         }
     }
 
+public:
     // The item must outlive the index; its key must not change.
     void insert(Item* item) {
         if ((count_ + 1) * 2 > table_.size()) grow();
@@ -67,6 +79,13 @@ private:
         for (const Entry& e : old)
             if (e.item) place(e);
     }
+
+    struct Recent {
+        const char* data = nullptr;
+        Item* item = nullptr;
+    };
+    static constexpr std::size_t recent_size = 128;
+    mutable Recent recent_[recent_size];
 
     std::vector<Entry> table_;
     std::size_t count_ = 0;
