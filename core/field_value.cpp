@@ -287,10 +287,79 @@ std::string format_field_value(double value, std::string_view pattern) {
 
 namespace {
 
+// The text step's digits found in double arithmetic: the value scaled by an exact power of ten to an
+// integer of `significant` digits and a fraction, rounded to nearest. The scaling's own rounding error
+// is taken back with a fused multiply-add, so the fraction is compared with one half exactly; a tie, a
+// value too small or too large for an exact power, goes to the precise path instead (false).
+bool fast_text_step(double value, int significant, std::string& out) {
+    static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double x = std::fabs(value);
+    const int top = significant - 1;  // the decimal exponent of the last digit kept, counted from the first
+    if (!(x >= 1e-7 && x < powers[top + 1])) return false;
+    // The decimal exponent from the binary one (log10 2 = 0.30103...), put right by the scaled value.
+    int e = (std::ilogb(x) * 30103) / 100000 - (x < 1 ? 1 : 0);
+    double y = 0, error = 0;
+    for (int tries = 0;; ++tries) {
+        if (top - e < 0 || top - e > 22 || tries > 3) return false;
+        const double p = powers[top - e];
+        y = x * p;
+        if (y < powers[top]) --e;
+        else if (y >= powers[top + 1]) ++e;
+        else {
+            error = std::fma(x, p, -y);  // x × p = y + error, exactly
+            break;
+        }
+    }
+    double whole = std::floor(y);
+    double fraction = y - whole;  // exact: y is below 2^53
+    if (fraction == 0 && error < 0) whole -= 1, fraction = 1;
+    const double above_half = (fraction - 0.5) + error;  // its sign is exact
+    if (above_half == 0) return false;
+    auto n = static_cast<std::uint64_t>(whole) + (above_half > 0 ? 1 : 0);
+    if (n == static_cast<std::uint64_t>(powers[top + 1])) n /= 10, ++e;
+
+    char digits[24];
+    const int all = static_cast<int>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    int count = all;
+    while (count > 1 && digits[count - 1] == '0') --count;  // trailing zeros dropped
+
+    char text[48];
+    char* t = text;
+    if (value < 0) *t++ = '-';
+    if (e < -4 || e >= significant) {  // the E form: d.ddd, E, a sign and at least two digits
+        *t++ = digits[0];
+        if (count > 1) {
+            *t++ = '.';
+            t = std::copy(digits + 1, digits + count, t);
+        }
+        *t++ = 'E';
+        *t++ = e < 0 ? '-' : '+';
+        const int magnitude = e < 0 ? -e : e;
+        if (magnitude < 10) *t++ = '0';
+        t = std::to_chars(t, text + sizeof text, magnitude).ptr;
+    } else if (e < 0) {  // 0.000ddd
+        *t++ = '0';
+        *t++ = '.';
+        t = std::fill_n(t, -e - 1, '0');
+        t = std::copy(digits, digits + count, t);
+    } else if (count <= e + 1) {  // ddd
+        t = std::copy(digits, digits + count, t);
+        t = std::fill_n(t, e + 1 - count, '0');
+    } else {  // ddd.ddd
+        t = std::copy(digits, digits + e + 1, t);
+        *t++ = '.';
+        t = std::copy(digits + e + 1, digits + count, t);
+    }
+    out.assign(text, t);
+    return true;
+}
+
 template <class T>
 std::string text_step(T value, int significant) {
     if (!std::isfinite(value)) return {};
     if (value == 0) return "0";  // also drops the sign of a negative zero
+    if (std::string out; fast_text_step(static_cast<double>(value), significant, out)) return out;
     std::array<char, 64> buf{};
     auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::general, significant);

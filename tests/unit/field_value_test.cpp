@@ -193,7 +193,15 @@ TEST(TextStep, SevenOrFifteenSignificantDigits) {
             std::snprintf(c, sizeof c, "%.15G", d);
             ASSERT_EQ(text_step_double(d), c) << d;
         }
-        const float g = static_cast<float>(random() % 100000) / 100.0f;  // values as typed
+        // Values of the sizes the pages show, and values as typed.
+        const std::uint64_t mantissa = ((std::uint64_t{random()} << 32) | random()) & 0x000fffffffffffffull;
+        const double near =
+            std::ldexp(std::bit_cast<double>(mantissa | 0x3ff0000000000000ull), static_cast<int>(random() % 80) - 30);
+        std::snprintf(c, sizeof c, "%.15G", near);
+        ASSERT_EQ(text_step_double(near), c) << near;
+        std::snprintf(c, sizeof c, "%.7G", static_cast<float>(near));
+        ASSERT_EQ(text_step_single(static_cast<float>(near)), c) << near;
+        const float g = static_cast<float>(random() % 100000) / 100.0f;
         std::snprintf(c, sizeof c, "%.7G", g);
         if (g != 0) {
             ASSERT_EQ(text_step_single(g), c) << g;
