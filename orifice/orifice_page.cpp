@@ -21,14 +21,6 @@ namespace {
 using namespace cf::orifice;
 namespace frames = cf::orifice_frames;
 
-// The input fields of the calculation frame.
-constexpr const char* D_in = "Text_diamétre_intérieur_canalisation";
-constexpr const char* rho_in = "Text_masse_volumique_condition_de_service";
-constexpr const char* Qm_in = "Text_débit_massique";
-constexpr const char* dp_in = "Text_delta_p";
-constexpr const char* d_in = "Text_diamétre_plaque_à_orifice";
-constexpr const char* eps_in = "Text_coefficient_de_détente";
-constexpr const char* nu_in = "Text_Nu";
 
 // The page's buttons to the other calculators, shown by the choice of a calculation.
 const Names navigation_buttons = {"bt_dvs_calculs_de_débits_gaz", "bt_OD_calcul_DVS", "bt_OD_calcul_de_débits_gaz"};

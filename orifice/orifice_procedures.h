@@ -23,6 +23,15 @@
 
 namespace cf::orifice {
 
+// The input fields of the calculation frame.
+constexpr const char* D_in = "Text_diamétre_intérieur_canalisation";
+constexpr const char* rho_in = "Text_masse_volumique_condition_de_service";
+constexpr const char* Qm_in = "Text_débit_massique";
+constexpr const char* dp_in = "Text_delta_p";
+constexpr const char* d_in = "Text_diamétre_plaque_à_orifice";
+constexpr const char* eps_in = "Text_coefficient_de_détente";
+constexpr const char* nu_in = "Text_Nu";
+
 // What each procedure last read, and its held result: 0 at the start of a run, kept for the whole run
 // (an unloaded page leaves them as they are).
 struct OrificeHeld {

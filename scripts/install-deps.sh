@@ -12,6 +12,14 @@ packages=(
   fonts-dejavu-core                # text in offscreen renderings
   locales                          # a French locale, to check that numbers do not follow it
 )
+# With --package: what building and checking the Debian package needs besides.
+if [ "${1:-}" = "--package" ]; then
+  packages+=(
+    dpkg-dev                       # the package's dependencies found from the program's libraries
+    desktop-file-utils appstream   # the validators of the desktop entry and of the metainfo
+    x11-utils                      # xwininfo: the started program's home page window is found
+  )
+fi
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)

@@ -18,17 +18,23 @@
 
 namespace cf::testing {
 
-// Every (page, control) the program defines, read from a scratch run.
-inline const std::vector<std::pair<std::string, std::string>>& every_control() {
-    static const auto all = [] {
+using Controls = std::vector<std::pair<std::string, std::string>>;
+
+// Every (page, control) the program defines, read from a scratch run; or only its text fields.
+inline const Controls& every_control(bool fields_only = false) {
+    static const auto lists = [] {
         Application scratch;
         start_calcfluides(scratch);
-        std::vector<std::pair<std::string, std::string>> list;
+        std::pair<Controls, Controls> all_and_fields;
         for (const auto& page : scratch.page_names())
-            for (const auto& control : scratch.page(page).order()) list.emplace_back(page, control);
-        return list;
+            for (const auto& control : scratch.page(page).order()) {
+                all_and_fields.first.emplace_back(page, control);
+                if (scratch.page(page).control(control).kind == ControlKind::field)
+                    all_and_fields.second.emplace_back(page, control);
+            }
+        return all_and_fields;
     }();
-    return all;
+    return fields_only ? lists.second : lists.first;
 }
 
 struct RandomUse {
@@ -109,9 +115,9 @@ inline void wander(scenario::Driver& driver, unsigned seed, long steps, RandomUs
             ++use.actions;
             break;
         }
-        for (const auto& [page, control] : controls) {
+        for (const auto& [page, control] : every_control(true)) {
             const auto view = driver.view(page, control);
-            if (!view || view->kind != ControlKind::field) continue;
+            if (!view) continue;
             const bool result = !view->editable;
             // A typed text is the user's own: in the long run it may spell "inf" itself.
             const bool typed = view->editable && use.rich;

@@ -6,20 +6,13 @@
 
 #include "shell/page_names.h"
 #include "shell/program.h"
+#include "tests/common/page_state.h"
 #include "ui/application.h"
 
 namespace {
 
-// Every control's state, to compare two moments of a page.
-using State = std::vector<std::tuple<std::string, std::string, bool, bool, bool>>;
-State state_of(const cf::Page& p) {
-    State s;
-    for (const auto& name : p.order()) {
-        const cf::Control& c = p.control(name);
-        s.emplace_back(c.name, c.text, c.visible, c.enabled, c.selected);
-    }
-    return s;
-}
+using State = cf::testing::PageState;
+using cf::testing::state_of;
 
 bool is_compressibility_factor(const std::string& field) {
     return field.rfind("Text_z", 0) == 0 || field.rfind("Text_Z", 0) == 0;

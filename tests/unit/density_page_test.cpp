@@ -8,6 +8,7 @@
 #include "core/saturated_steam_table.h"
 #include "shell/page_names.h"
 #include "shell/program.h"
+#include "tests/common/page_state.h"
 #include "ui/application.h"
 
 namespace {
@@ -29,15 +30,8 @@ protected:
     cf::Application app;
 };
 
-using State = std::vector<std::tuple<std::string, std::string, bool, bool, bool>>;
-State state_of(const cf::Page& p) {
-    State s;
-    for (const auto& name : p.order()) {
-        const cf::Control& c = p.control(name);
-        s.emplace_back(c.name, c.text, c.visible, c.enabled, c.selected);
-    }
-    return s;
-}
+using State = cf::testing::PageState;
+using cf::testing::state_of;
 
 // How a field of a gas input frame counts in the frame's completeness test.
 enum class Role { filled, not_zero, filled_and_not_zero, no_handler };

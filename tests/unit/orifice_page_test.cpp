@@ -17,13 +17,7 @@ namespace {
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
 
-constexpr const char* D_in = "Text_diamétre_intérieur_canalisation";
-constexpr const char* d_in = "Text_diamétre_plaque_à_orifice";
-constexpr const char* rho_in = "Text_masse_volumique_condition_de_service";
-constexpr const char* dp_in = "Text_delta_p";
-constexpr const char* Qm_in = "Text_débit_massique";
-constexpr const char* eps_in = "Text_coefficient_de_détente";
-constexpr const char* nu_in = "Text_Nu";
+using namespace cf::orifice;  // the input fields' names
 
 // The program with the orifice plate page opened from the home page, as a user does.
 class OrificePage : public ::testing::Test {

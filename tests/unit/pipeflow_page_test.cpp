@@ -13,6 +13,7 @@
 #include "pipeflow/pipe_flow_procedures.h"
 #include "shell/page_names.h"
 #include "shell/program.h"
+#include "tests/common/page_state.h"
 #include "ui/application.h"
 
 namespace {
@@ -37,16 +38,8 @@ protected:
     cf::Application app;
 };
 
-// Every control's state, to compare two moments of the page.
-using State = std::vector<std::tuple<std::string, std::string, bool, bool, bool>>;
-State state_of(const cf::Page& p) {
-    State s;
-    for (const auto& name : p.order()) {
-        const cf::Control& c = p.control(name);
-        s.emplace_back(c.name, c.text, c.visible, c.enabled, c.selected);
-    }
-    return s;
-}
+using State = cf::testing::PageState;
+using cf::testing::state_of;
 
 }  // namespace
 
