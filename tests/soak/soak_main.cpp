@@ -107,6 +107,20 @@ std::string fuzz_text(std::mt19937_64& random, long n) {
     return t;
 }
 
+// The buttons, option buttons, fields that are not results and combo lists of the whole program.
+std::size_t actionable_controls() {
+    cf::Application scratch;
+    cf::start_calcfluides(scratch);
+    std::size_t n = 0;
+    for (const auto& [page, name] : cf::testing::every_control()) {
+        const cf::Control& c = scratch.page(page).control(name);
+        const bool acts = c.kind == cf::ControlKind::button || c.kind == cf::ControlKind::option ||
+                          ((c.kind == cf::ControlKind::field || c.kind == cf::ControlKind::combo) && !cf::is_result(c));
+        n += acts;
+    }
+    return n;
+}
+
 long fuzz_parse(long inputs) {
     std::mt19937_64 random(2026);
     long faults = 0;
@@ -139,11 +153,13 @@ int main(int argc, char** argv) {
     const long inputs = argc > 2 ? std::atol(argv[2]) : 10'000'000;
     const long parse_faults = fuzz_parse(inputs);
 
-    const auto& all = cf::testing::every_control();
-    std::printf("random use through the page model: %ld actions, %zu of %zu controls reached, %ld results read back\n",
-                model.actions, model.reached.size(), all.size(), model.results_read_back);
-    std::printf("random use through the widgets:    %ld actions, %zu of %zu controls reached, %ld results read back\n",
-                widgets.actions, widgets.reached.size(), all.size(), widgets.results_read_back);
+    const std::size_t actionable = actionable_controls();
+    std::printf("random use through the page model: %ld actions, %zu of the %zu controls a user can act on reached, "
+                "%ld results read back\n",
+                model.actions, model.reached.size(), actionable, model.results_read_back);
+    std::printf("random use through the widgets:    %ld actions, %zu of the %zu controls a user can act on reached, "
+                "%ld results read back\n",
+                widgets.actions, widgets.reached.size(), actionable, widgets.results_read_back);
     std::printf("parse_field_value fuzzed:          %ld inputs against an independent reading\n", inputs);
     const long faults = model.faults + widgets.faults + parse_faults;
     std::printf("faults:                            %ld\n", faults);
