@@ -4,7 +4,7 @@
 #include <QIcon>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 #include "ui/qt/qt_binding.h"
 

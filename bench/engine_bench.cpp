@@ -7,7 +7,7 @@
 
 #include "bench/bench_pages.h"
 #include "bench/table_reporter.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 
 namespace {

@@ -1,137 +1,111 @@
 #include "density/density_procedures.h"
 
 #include "density/density_formulas.h"
-#include "ui/application.h"
 #include "ui/procedure.h"
 
 namespace cf::density {
 
 namespace {
 
-using procedure::keep_or_empty;
-using procedure::read;
-using procedure::show;
+using procedure::compute;
+using procedure::read_into;
+using procedure::WhenStopped;
+using R = GasReading;
+using GasConversion = procedure::TableProcedure<DensityHeld, GasReading>;
 
-constexpr const char* gas_pattern = "0.00";
-constexpr const char* steam_pattern = "0.000";
+// A failed guard shows the held result again.
+constexpr procedure::Style gas_style{"0.00", WhenStopped::show_held};
+constexpr procedure::Style steam_style{"0.000", WhenStopped::show_held};
 
-DensityHeld& held(Page& rho) { return rho.app().held<DensityHeld>(); }
+DensityHeld& held(Page& rho) { return procedure::held<DensityHeld>(rho); }
+
+// The six gas conversions: the fields each reads in this order, the pressure of the known state that
+// must not be 0, and the density it computes from the known state to the target state.
+const GasConversion RHOc_from_RHOn = {
+    &DensityHeld::RHOc_avec_RHOn,
+    {{&R::Pc, "txt_Pc_pour_RHOc21"}, {&R::Tc, "txt_Tc_pour_RHOc21"}, {&R::Tn, "txt_Tn_pour_RHOc"},
+     {&R::Pn, "txt_Pn_pour_RHOc"}, {&R::RHOn, "txt_RHOn_pour_RHOc"}, {&R::Zc, "Text_zc_pour_calcul_rhoc_avec_rhon"},
+     {&R::Zn, "Text_zn_pour_calcul_rhoc_avec_rhon"}},
+    {&R::Pn},
+    {&R::RHOc, "txt_résultat_RHOc_avec_RHOn"},
+    [](const R& h) { return gas_density(h.RHOn, h.Pn, h.Tn, h.Zn, h.Pc, h.Tc, h.Zc); },
+};
+
+const GasConversion RHOc_from_RHOs = {
+    &DensityHeld::RHOc_avec_RHOs,
+    {{&R::Pc, "txt_Pc_pour_RHOc22"}, {&R::Tc, "txt_Tc_pour_RHOc22"}, {&R::Ts, "txt_Ts_pour_RHOc"},
+     {&R::Ps, "txt_Ps_pour_RHOc"}, {&R::RHOs, "txt_RHOs_pour_RHOc"}, {&R::Zc, "Text_zc_pour_calcul_rhoc"},
+     {&R::Zs, "Text_zs_pour_calcul_rhoc"}},
+    {&R::Ps},
+    {&R::RHOc, "txt_résultat_RHOc_avec_RHOs"},
+    [](const R& h) { return gas_density(h.RHOs, h.Ps, h.Ts, h.Zs, h.Pc, h.Tc, h.Zc); },
+};
+
+const GasConversion RHOn_from_RHOc = {
+    &DensityHeld::RHOn_avec_RHOc,
+    {{&R::Pc, "txt_Pc_pour_RHOn"}, {&R::Tc, "txt_Tc_pour_RHOn"}, {&R::Tn, "txt_Tn_pour_RHOn21"},
+     {&R::Pn, "txt_Pn_pour_RHOn21"}, {&R::RHOc, "txt_RHOc_pour_RHOn"}, {&R::Zn, "Text_zn_pour_calcul_rhon_avec_rhoc"},
+     {&R::Zc, "Text_zc_pour_calcul_rhon_avec_rhoc"}},
+    {&R::Pc},
+    {&R::RHOn, "txt_résultat_RHOn_avec_RHOc"},
+    [](const R& h) { return gas_density(h.RHOc, h.Pc, h.Tc, h.Zc, h.Pn, h.Tn, h.Zn); },
+};
+
+const GasConversion RHOn_from_RHOs = {
+    &DensityHeld::RHOn_avec_RHOs,
+    {{&R::Ps, "txt_Ps_pour_RHOn"}, {&R::Ts, "txt_Ts_pour_RHOn"}, {&R::Tn, "txt_Tn_pour_RHOn22"},
+     {&R::Pn, "txt_Pn_pour_RHOn22"}, {&R::RHOs, "txt_RHOs_pour_RHOn"}, {&R::Zn, "Text_Zn_pour_calcul_rhon_avec_rhos"},
+     {&R::Zs, "Text_Zs_pour_calcul_rhon_avec_rhos"}},
+    {&R::Ps},
+    {&R::RHOn, "txt_résultat_RHOn_avec_RHOs"},
+    [](const R& h) { return gas_density(h.RHOs, h.Ps, h.Ts, h.Zs, h.Pn, h.Tn, h.Zn); },
+};
+
+const GasConversion RHOs_from_RHOc = {
+    &DensityHeld::RHOs_avec_RHOc,
+    {{&R::Ps, "txt_Ps_pour_RHOs22"}, {&R::Ts, "txt_Ts_pour_RHOs22"}, {&R::Tc, "txt_Tc_pour_RHOs"},
+     {&R::Pc, "txt_Pc_pour_RHOs"}, {&R::RHOc, "txt_RHOc_pour_RHOs"}, {&R::Zs, "Text_zs_pour_calcul_rhos_avec_rhoc"},
+     {&R::Zc, "Text_zc_pour_calcul_rhos_avec_rhoc"}},
+    {&R::Pc},
+    {&R::RHOs, "txt_résultat_RHOs_avec_RHOc"},
+    [](const R& h) { return gas_density(h.RHOc, h.Pc, h.Tc, h.Zc, h.Ps, h.Ts, h.Zs); },
+};
+
+const GasConversion RHOs_from_RHOn = {
+    &DensityHeld::RHOs_avec_RHOn,
+    {{&R::Ps, "txt_Ps_pour_RHOs21"}, {&R::Ts, "txt_Ts_pour_RHOs21"}, {&R::Tn, "txt_Tn_pour_RHOs"},
+     {&R::Pn, "txt_Pn_pour_RHOs"}, {&R::RHOn, "txt_RHOn_pour_RHOs"}, {&R::Zn, "Text_zn_pour_calcul_rhos_avec_rhon"},
+     {&R::Zs, "Text_zs_pour_calcul_rhos_avec_rhon"}},
+    {&R::Pn},
+    {&R::RHOs, "txt_résultat_RHOs_avec_RHOn"},
+    [](const R& h) { return gas_density(h.RHOn, h.Pn, h.Tn, h.Zn, h.Ps, h.Ts, h.Zs); },
+};
 
 }  // namespace
 
-void RHOc_avec_RHOn(Page& rho) {
-    auto& h = held(rho).RHOc_avec_RHOn;
-    h.Pc = read(rho, "txt_Pc_pour_RHOc21");
-    h.Tc = read(rho, "txt_Tc_pour_RHOc21");
-    h.Tn = read(rho, "txt_Tn_pour_RHOc");
-    h.Pn = read(rho, "txt_Pn_pour_RHOc");
-    h.RHOn = read(rho, "txt_RHOn_pour_RHOc");
-    h.Zc = read(rho, "Text_zc_pour_calcul_rhoc_avec_rhon");
-    h.Zn = read(rho, "Text_zn_pour_calcul_rhoc_avec_rhon");
-    const char* result = "txt_résultat_RHOc_avec_RHOn";
-    if (h.Pn != 0 && !keep_or_empty(rho, result, h.RHOc, gas_density(h.RHOn, h.Pn, h.Tn, h.Zn, h.Pc, h.Tc, h.Zc)))
-        return;
-    show(rho, result, h.RHOc, gas_pattern);  // the new result, or the held one when Pn is 0
-}
-
-void RHOc_avec_RHOs(Page& rho) {
-    auto& h = held(rho).RHOc_avec_RHOs;
-    h.Pc = read(rho, "txt_Pc_pour_RHOc22");
-    h.Tc = read(rho, "txt_Tc_pour_RHOc22");
-    h.Ts = read(rho, "txt_Ts_pour_RHOc");
-    h.Ps = read(rho, "txt_Ps_pour_RHOc");
-    h.RHOs = read(rho, "txt_RHOs_pour_RHOc");
-    h.Zc = read(rho, "Text_zc_pour_calcul_rhoc");
-    h.Zs = read(rho, "Text_zs_pour_calcul_rhoc");
-    const char* result = "txt_résultat_RHOc_avec_RHOs";
-    if (h.Ps != 0 && !keep_or_empty(rho, result, h.RHOc, gas_density(h.RHOs, h.Ps, h.Ts, h.Zs, h.Pc, h.Tc, h.Zc)))
-        return;
-    show(rho, result, h.RHOc, gas_pattern);  // the new result, or the held one when Ps is 0
-}
-
-void RHOn_avec_RHOc(Page& rho) {
-    auto& h = held(rho).RHOn_avec_RHOc;
-    h.Pc = read(rho, "txt_Pc_pour_RHOn");
-    h.Tc = read(rho, "txt_Tc_pour_RHOn");
-    h.Tn = read(rho, "txt_Tn_pour_RHOn21");
-    h.Pn = read(rho, "txt_Pn_pour_RHOn21");
-    h.RHOc = read(rho, "txt_RHOc_pour_RHOn");
-    h.Zn = read(rho, "Text_zn_pour_calcul_rhon_avec_rhoc");
-    h.Zc = read(rho, "Text_zc_pour_calcul_rhon_avec_rhoc");
-    const char* result = "txt_résultat_RHOn_avec_RHOc";
-    if (h.Pc != 0 && !keep_or_empty(rho, result, h.RHOn, gas_density(h.RHOc, h.Pc, h.Tc, h.Zc, h.Pn, h.Tn, h.Zn)))
-        return;
-    show(rho, result, h.RHOn, gas_pattern);  // the new result, or the held one when Pc is 0
-}
-
-void RHOn_avec_RHOs(Page& rho) {
-    auto& h = held(rho).RHOn_avec_RHOs;
-    h.Ps = read(rho, "txt_Ps_pour_RHOn");
-    h.Ts = read(rho, "txt_Ts_pour_RHOn");
-    h.Tn = read(rho, "txt_Tn_pour_RHOn22");
-    h.Pn = read(rho, "txt_Pn_pour_RHOn22");
-    h.RHOs = read(rho, "txt_RHOs_pour_RHOn");
-    h.Zn = read(rho, "Text_Zn_pour_calcul_rhon_avec_rhos");
-    h.Zs = read(rho, "Text_Zs_pour_calcul_rhon_avec_rhos");
-    const char* result = "txt_résultat_RHOn_avec_RHOs";
-    if (h.Ps != 0 && !keep_or_empty(rho, result, h.RHOn, gas_density(h.RHOs, h.Ps, h.Ts, h.Zs, h.Pn, h.Tn, h.Zn)))
-        return;
-    show(rho, result, h.RHOn, gas_pattern);  // the new result, or the held one when Ps is 0
-}
-
-void RHOs_avec_RHOc(Page& rho) {
-    auto& h = held(rho).RHOs_avec_RHOc;
-    h.Ps = read(rho, "txt_Ps_pour_RHOs22");
-    h.Ts = read(rho, "txt_Ts_pour_RHOs22");
-    h.Tc = read(rho, "txt_Tc_pour_RHOs");
-    h.Pc = read(rho, "txt_Pc_pour_RHOs");
-    h.RHOc = read(rho, "txt_RHOc_pour_RHOs");
-    h.Zs = read(rho, "Text_zs_pour_calcul_rhos_avec_rhoc");
-    h.Zc = read(rho, "Text_zc_pour_calcul_rhos_avec_rhoc");
-    const char* result = "txt_résultat_RHOs_avec_RHOc";
-    if (h.Pc != 0 && !keep_or_empty(rho, result, h.RHOs, gas_density(h.RHOc, h.Pc, h.Tc, h.Zc, h.Ps, h.Ts, h.Zs)))
-        return;
-    show(rho, result, h.RHOs, gas_pattern);  // the new result, or the held one when Pc is 0
-}
-
-void RHOs_avec_RHOn(Page& rho) {
-    auto& h = held(rho).RHOs_avec_RHOn;
-    h.Ps = read(rho, "txt_Ps_pour_RHOs21");
-    h.Ts = read(rho, "txt_Ts_pour_RHOs21");
-    h.Tn = read(rho, "txt_Tn_pour_RHOs");
-    h.Pn = read(rho, "txt_Pn_pour_RHOs");
-    h.RHOn = read(rho, "txt_RHOn_pour_RHOs");
-    h.Zn = read(rho, "Text_zn_pour_calcul_rhos_avec_rhon");
-    h.Zs = read(rho, "Text_zs_pour_calcul_rhos_avec_rhon");
-    const char* result = "txt_résultat_RHOs_avec_RHOn";
-    if (h.Pn != 0 && !keep_or_empty(rho, result, h.RHOs, gas_density(h.RHOn, h.Pn, h.Tn, h.Zn, h.Ps, h.Ts, h.Zs)))
-        return;
-    show(rho, result, h.RHOs, gas_pattern);  // the new result, or the held one when Pn is 0
-}
+void RHOc_avec_RHOn(Page& rho) { procedure::run(rho, gas_style, RHOc_from_RHOn); }
+void RHOc_avec_RHOs(Page& rho) { procedure::run(rho, gas_style, RHOc_from_RHOs); }
+void RHOn_avec_RHOc(Page& rho) { procedure::run(rho, gas_style, RHOn_from_RHOc); }
+void RHOn_avec_RHOs(Page& rho) { procedure::run(rho, gas_style, RHOn_from_RHOs); }
+void RHOs_avec_RHOc(Page& rho) { procedure::run(rho, gas_style, RHOs_from_RHOc); }
+void RHOs_avec_RHOn(Page& rho) { procedure::run(rho, gas_style, RHOs_from_RHOn); }
 
 void RHOsur(Page& rho) {
     auto& h = held(rho).RHOsur;
-    h.RHOsat = read(rho, "txt_RHOs_pour_calcul_vapeur_surchaufée");
-    h.Tsat = read(rho, "txt_Tsat");
-    h.Tsur = read(rho, "txt_Tsur");
+    read_into(rho, {{h.RHOsat, "txt_RHOs_pour_calcul_vapeur_surchaufée"}, {h.Tsat, "txt_Tsat"}, {h.Tsur, "txt_Tsur"}});
     // No negative density: far below the saturation temperature the superheat factor falls to 0 or
     // below; the estimate is then not computed and the held result is shown again.
-    const bool computed = superheat_factor(h.Tsat, h.Tsur) > 0;
-    if (computed && !keep_or_empty(rho, "txt_RHO", h.RHO, superheated_steam_density(h.RHOsat, h.Tsat, h.Tsur))) return;
-    show(rho, "txt_RHO", h.RHO, steam_pattern);
+    compute(rho, steam_style, {"txt_RHO"}, h.RHO, superheat_factor(h.Tsat, h.Tsur) > 0,
+            [&] { return superheated_steam_density(h.RHOsat, h.Tsat, h.Tsur); });
 }
 
 void RHOsur_exact(Page& rho) {
     auto& h = held(rho).RHOsur_exact;
-    h.Z = read(rho, "txt_Z");
-    h.P = read(rho, "txt_P");
-    h.Tsur = read(rho, "txt_Tsur");
+    read_into(rho, {{h.Z, "txt_Z"}, {h.P, "txt_P"}, {h.Tsur, "txt_Tsur"}});
     // The pressure in kPa and the temperature in kelvin, the units of M and R: the guard is on the
     // absolute temperature, since 0 °C is a real temperature of the steam.
-    const bool computed = h.Z != 0 && h.Tsur + kelvin_offset > 0;
-    if (computed && !keep_or_empty(rho, "txt_RHO_exact", h.RHO, superheated_steam_density_from_z(h.Z, h.P, h.Tsur)))
-        return;
-    show(rho, "txt_RHO_exact", h.RHO, steam_pattern);
+    compute(rho, steam_style, {"txt_RHO_exact"}, h.RHO, h.Z != 0 && h.Tsur + kelvin_offset > 0,
+            [&] { return superheated_steam_density_from_z(h.Z, h.P, h.Tsur); });
 }
 
 }  // namespace cf::density

@@ -13,15 +13,17 @@
 
 namespace cf::density {
 
+// What a gas conversion last read, by quantity, and the density it computed: 0 at the start of a run.
+struct GasReading {
+    float Pc = 0, Tc = 0, Zc = 0, RHOc = 0;  // calculation conditions
+    float Ps = 0, Ts = 0, Zs = 0, RHOs = 0;  // service conditions
+    float Pn = 0, Tn = 0, Zn = 0, RHOn = 0;  // normal conditions
+};
+
 // What each procedure last read, and its held result: 0 at the start of a run, kept for the whole run
 // (an unloaded page leaves them as they are).
 struct DensityHeld {
-    struct { float Pc = 0, Tc = 0, Tn = 0, Pn = 0, RHOn = 0, Zc = 0, Zn = 0, RHOc = 0; } RHOc_avec_RHOn;
-    struct { float Pc = 0, Tc = 0, Ts = 0, Ps = 0, RHOs = 0, Zc = 0, Zs = 0, RHOc = 0; } RHOc_avec_RHOs;
-    struct { float Pc = 0, Tc = 0, Tn = 0, Pn = 0, RHOc = 0, Zn = 0, Zc = 0, RHOn = 0; } RHOn_avec_RHOc;
-    struct { float Ps = 0, Ts = 0, Tn = 0, Pn = 0, RHOs = 0, Zn = 0, Zs = 0, RHOn = 0; } RHOn_avec_RHOs;
-    struct { float Ps = 0, Ts = 0, Tc = 0, Pc = 0, RHOc = 0, Zs = 0, Zc = 0, RHOs = 0; } RHOs_avec_RHOc;
-    struct { float Ps = 0, Ts = 0, Tn = 0, Pn = 0, RHOn = 0, Zn = 0, Zs = 0, RHOs = 0; } RHOs_avec_RHOn;
+    GasReading RHOc_avec_RHOn, RHOc_avec_RHOs, RHOn_avec_RHOc, RHOn_avec_RHOs, RHOs_avec_RHOc, RHOs_avec_RHOn;
     struct { float RHOsat = 0, Tsat = 0, Tsur = 0, RHO = 0; } RHOsur;
     struct { float Z = 0, P = 0, Tsur = 0, RHO = 0; } RHOsur_exact;
 };

@@ -100,9 +100,8 @@ Page::Handler choose_conditions(std::string X, std::string Y, std::vector<WhenHo
     return [X, Y, steps](Page& p) {
         p.show({"Frame22"});
         p.show(navigation_names);
-        const Page& home = p.app().page(pages::home);
         for (const auto& step : steps) {
-            if (!p.selected(X) || !home.enabled(step.home_button)) continue;
+            if (!p.selected(X) || !navigation::flow_enabled_on_home(p, step.home_button)) continue;
             for (const auto& frame : step.hide) p.set_visible(frame, false);
             p.set_visible(step.show, true);
             p.set_enabled(Y, false);
@@ -120,15 +119,6 @@ Page::Handler choose_known_data(std::string frame, std::vector<std::string> hide
         for (const auto& name : disable) p.set_enabled(name, false);
         p.focus(focus);
     };
-}
-
-void show_result_if(Page& p, bool complete, Names result_group, std::initializer_list<Procedure> procedures) {
-    if (!complete) {
-        p.hide(result_group);
-        return;
-    }
-    p.show(result_group);
-    for (Procedure run : procedures) run(p);
 }
 
 }  // namespace cf::correction_pages::parts

@@ -67,9 +67,4 @@ Page::Handler choose_conditions(std::string X, std::string Y, std::vector<WhenHo
 Page::Handler choose_known_data(std::string frame, std::vector<std::string> hide, std::vector<std::string> disable,
                                 std::string focus);
 
-// A frame's data complete: its result group shown, then its procedures run in order; incomplete: the
-// group hidden, nothing run, and the hidden fields keep their last text.
-using Procedure = void (*)(Page&);
-void show_result_if(Page& p, bool complete, Names result_group, std::initializer_list<Procedure> procedures);
-
 }  // namespace cf::correction_pages::parts

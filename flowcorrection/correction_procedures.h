@@ -16,31 +16,20 @@
 
 namespace cf::flow_correction {
 
-// What each procedure last read, and its held result: 0 at the start of a run, kept for the whole run
-// (an unloaded page leaves them as they are). One struct per module, held by the application.
-namespace held {
-struct Kc10 { float Qvc = 0, DeltaP = 0, Kc = 0; };
-struct Kc11 { float Qvc = 0, DeltaP = 0, Kc = 0; };
-struct kc12 { float Qvc = 0, DeltaP = 0, Kc = 0; };
-struct Kc13 { float Qvc = 0, DeltaP = 0, Kc = 0; };
-struct Kc14 { float Qvc = 0, DeltaP = 0, Kc = 0; };
-struct Qvc2 { float Kc = 0, DeltaP = 0, Qvc = 0; };
-struct Qvc7 { float Kc = 0, DeltaP = 0, Pc = 0, Tc = 0, Ps = 0, Ts = 0, Zs = 0, Zc = 0, Qvc = 0; };
-struct Qvs0 { float Qvc = 0, Qvs = 0; };
-struct Qvs3 { float Qvc = 0, Pc = 0, Tc = 0, Ps = 0, Ts = 0, Zc = 0, Zs = 0, Qvs = 0; };
-struct Qvs4 { float Qvc = 0, DeltaP = 0, Pc = 0, Tc = 0, Ps = 0, Ts = 0, Zs = 0, Zc = 0, Qvs = 0; };
-struct Qvn2 { float Pc = 0, Tc = 0, Tn = 0, Pn = 0, Qvc = 0, Zc = 0, Zn = 0, Qvn = 0; };
-struct Qvn6 { float Qvc = 0, Pc = 0, Tc = 0, Pn = 0, Tn = 0, Zc = 0, Zn = 0, Qvn = 0; };
-struct Qvn3 { float Pc = 0, Tc = 0, Tn = 0, Pn = 0, DeltaP = 0, Qvc = 0, Zc = 0, Zn = 0, Qvn = 0; };
-struct Qvn7 {
-    float Pc = 0, Tc = 0, DeltaP = 0, Qvc = 0, Pn = 0, Tn = 0, Ps = 0, Ts = 0, Zs = 0, Zc = 0, Zn = 0, Qvn = 0;
+// What a correction procedure last read, by quantity, and the quantity it computed: 0 at the start of a
+// run. (Fields named txt_Kc… that hold a Qvc are read into Qvc.)
+struct Reading {
+    float Qvc = 0, Qvs = 0, Qvn = 0, Qm = 0, Kc = 0, DeltaP = 0;
+    float Pc = 0, Tc = 0, Zc = 0, RHOc = 0;  // calculation conditions
+    float Ps = 0, Ts = 0, Zs = 0, RHOs = 0;  // service conditions
+    float Pn = 0, Tn = 0, Zn = 0;            // normal conditions
 };
-struct Qm2 { float Qvc = 0, RHOc = 0, Qm = 0; };
-struct Qm5 { float Qvc = 0, RHOc = 0, Qm = 0; };
-struct Qm6 { float Qvs = 0, RHOs = 0, Qm = 0; };
-struct Qm3 { float Qvc = 0, RHOc = 0, DeltaP = 0, Qm = 0; };
-struct Qm7 { float Qvc = 0, DeltaP = 0, RHOc = 0, Ps = 0, Ts = 0, Pc = 0, Tc = 0, Zs = 0, Zc = 0, Qm = 0; };
-}  // namespace held
+
+// The held results of the correction procedures, one reading per procedure, named after it: kept for
+// the whole run (an unloaded page leaves them as they are).
+struct CorrectionHeld {
+    Reading Kc10, Kc11, kc12, Kc13, Kc14, Qvc2, Qvc7, Qvs0, Qvs3, Qvs4, Qvn2, Qvn6, Qvn3, Qvn7, Qm2, Qm5, Qm6, Qm3, Qm7;
+};
 
 // --- On feuille_Organe_déprimogéne (Qvc and Qvs) ---
 

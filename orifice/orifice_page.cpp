@@ -3,11 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "orifice/orifice_coefficients.h"
+#include "orifice/orifice_formulas.h"
 #include "orifice/orifice_frames.h"
 #include "orifice/orifice_procedures.h"
-#include "pipeflow/pipe_flow_procedures.h"
-#include "shell/fluid_data_frame.h"
+#include "parts/fluid_data_frame.h"
 #include "shell/navigation.h"
 #include "shell/page_names.h"
 #include "ui/application.h"
@@ -145,7 +144,7 @@ void density_changed(Page& p) {
 void viscosity_changed(Page& p) {
     OD_calcul_C1(p);
     OD_Calcul_Re1(p);
-    pipe_flow::Reynolds_avec_nu(p.app());
+    navigation::orifice_viscosity_changed(p);
     chain_heads(p);
     if (mass_flow_mode(p)) OD_calcul_constante(p);
 }

@@ -18,7 +18,7 @@
 // Qm Text_débit_massique, ΔP Text_delta_p, d Text_diamétre_plaque_à_orifice, ε Text_coefficient_de_détente,
 // ν Text_Nu, and the tap terms L1 Text_dpc_L1, L2 Text_dpc_L2.
 
-#include "orifice/orifice_coefficients.h"
+#include "orifice/orifice_formulas.h"
 #include "ui/page.h"
 
 namespace cf::orifice {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "pipeflow/pipe_flow_procedures.h"
-#include "shell/fluid_data_frame.h"
+#include "parts/fluid_data_frame.h"
 #include "shell/navigation.h"
 #include "shell/page_names.h"
 #include "ui/application.h"
@@ -431,6 +431,8 @@ void define(Page& p) {
     p.on_change("txt_nu_reynolds", nu_part);
     on_changes(p, {"txt_Mu", "txt_RHO51"}, mu_or_density_changed);
     p.on_change("txt_régime_reynolds", regime_changed);
+    // Run also by the orifice plate page when its viscosity changes.
+    p.define_procedure("Reynolds_avec_nu", pipe_flow::Reynolds_avec_nu);
     p.on_click("Command3", [](Page& page) { page.show({"Frame_données"}); });
 
     p.on_click("bt_régime_laminaire", choose_regime("fr_pertes_de_charges", "fr_pertes_de_charges2",

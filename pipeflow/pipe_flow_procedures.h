@@ -8,7 +8,6 @@
 // (an overflow once rounded to single precision, a division by zero, a root of a negative number) is
 // never shown: the procedure empties its field, and its held result keeps its value.
 
-#include "ui/application.h"
 #include "ui/page.h"
 
 namespace cf::pipe_flow {
@@ -38,8 +37,6 @@ void vitesse(Page& dvs);
 // Reynolds number: V txt_vitesse_calcul_reynolds, D txt_diamètre_reynolds, Nu txt_nu_reynolds
 // -> Re txt_reynolds_calcul_reynolds, then the regime txt_régime_reynolds. Guard: Nu = 0.
 void Reynolds_avec_nu(Page& dvs);
-// The same, run from another page: DVS is created (not shown) if it does not exist yet.
-void Reynolds_avec_nu(Application& app);
 // Reynolds number: V, D as above, Mu txt_Mu, RHO txt_RHO51 -> Re and regime as above. Guard: Mu = 0.
 void Reynolds_avec_Mu(Page& dvs);
 // Laminar pressure loss: Qv, RHO, L, D, Re txt_..._calcul_pertes_de_charges

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace cf::scenario {
 

@@ -1,6 +1,6 @@
 #include "scenario/model_driver.h"
 
-#include "shell/program.h"
+#include "program/program.h"
 
 namespace cf::scenario {
 

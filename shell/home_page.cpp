@@ -1,6 +1,8 @@
 #include "shell/home_page.h"
 
-#include "shell/page_names.h"
+#include <string>
+
+#include "shell/navigation.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 
@@ -8,54 +10,91 @@ namespace cf::home_page {
 
 namespace {
 
-void choose_flow(Page& home, const char* correction_page, std::initializer_list<std::string_view> others) {
-    home.app().show(correction_page);
-    home.disable(others);
+constexpr const char* main_frame = "fr_départ";
+constexpr const char* flow_frame = "Frame_choix_du_débit_a_calculer";
+constexpr const char* flow_choice_button = "bt_départ_calcul_de_débits_gaz";
+
+// The controls of one frame of the home page, of one kind or of any kind, in design order.
+template <class Act>
+void for_each_in(const Page& home, std::string_view frame, Act act, bool buttons_only = false) {
+    for (const std::string& name : home.order()) {
+        const Control& c = home.control(name);
+        if (c.frame == frame && (!buttons_only || c.kind == ControlKind::button)) act(name);
+    }
 }
 
-// Qvn and Qm also clear "Ps égal Pc et Ts égal Tc" on the Qvn and Qm correction page, each time.
-void clear_equal_conditions(Page& home) {
-    home.app().page(pages::correction_qvn_qm).set_selected("Chx2", false);
+// A flow chosen: its correction page shown, every other flow button and label greyed, then what the
+// choice clears on that page.
+void choose_flow(Page& home, const Flow& chosen, const std::vector<Opening>& openings) {
+    std::string_view page;
+    for (const Opening& o : openings)
+        for (const Flow& f : o.flows)
+            if (&f == &chosen) page = o.page;
+    home.app().show(page);
+    for (const Opening& o : openings)
+        for (const Flow& f : o.flows)
+            if (&f != &chosen) home.disable({f.button, f.label});
+    navigation::flow_chosen(home, page);
 }
 
 }  // namespace
 
-void enable_flow_choices(Page& home) { home.enable({"Qvs", "Label6", "Qvc", "Label3", "Qvn", "Label7", "Qm", "Label8"}); }
+void enable_flow_choices(Page& home) {
+    for_each_in(home, flow_frame, [&](const std::string& name) { home.set_enabled(name, true); });
+}
 
 void open_flow_choice(Page& home) {
-    home.set_visible("Frame_choix_du_débit_a_calculer", true);
-    home.hide({"bt_départ_calcul_DVS", "bt_départ_calcul_de_débits_gaz", "bt_dvs_calculs_de_masses_volumiques",
-               "Command_feuille_calcul_od"});
+    home.set_visible(flow_frame, true);
+    for_each_in(home, main_frame, [&](const std::string& name) { home.set_visible(name, false); }, true);
 }
 
 void close_flow_choice(Page& home) {
-    home.set_visible("Frame_choix_du_débit_a_calculer", false);
-    home.show({"bt_départ_calcul_DVS", "bt_départ_calcul_de_débits_gaz", "bt_dvs_calculs_de_masses_volumiques",
-               "Command_feuille_calcul_od"});
+    home.set_visible(flow_frame, false);
+    for_each_in(home, main_frame, [&](const std::string& name) { home.set_visible(name, true); }, true);
 }
 
-void define(Page& p) {
+void define(Page& p, const std::vector<Opening>& openings) {
     p.set_window_title("CalcFluides");
     PageBuilder b(p);
 
+    // The main column: a button per calculation, the flow choice drawn over them when open.
     b.row(); b.frame("fr_départ");
-    b.in("fr_départ");
+    b.in(main_frame);
     b.row(); b.label("Label1", "Choix du calcul à effectuer").look(Look::title);
-    b.row(); b.button("bt_départ_calcul_DVS", "Calculs de Débits, Vitesse, Section, Nombre de Reynolds");
-    b.row(); b.button("bt_départ_calcul_de_débits_gaz", "Correction des débits de gaz ");
-    b.row(); b.button("bt_dvs_calculs_de_masses_volumiques", "Calculs des masses volumiques de gaz et vapeurs");
-    b.row(); b.button("Command_feuille_calcul_od", "Calculs Plaque à Orifice");
-    // The flow choice is drawn over the four buttons.
-    b.frame("Frame_choix_du_débit_a_calculer").hidden().at(1, 0).tall(4);
+    int main_buttons = 0;
+    for (const Opening& o : openings) {
+        if (o.flows.empty()) {
+            b.row(); b.button(o.button, o.caption);
+            p.on_click(o.button, [page = o.page](Page& home) { home.app().show(page); });
+        } else if (!p.has(flow_choice_button)) {
+            b.row(); b.button(flow_choice_button, "Correction des débits de gaz ");
+            p.on_click(flow_choice_button, open_flow_choice);
+        } else {
+            continue;
+        }
+        ++main_buttons;
+    }
+    b.frame(flow_frame).hidden().at(1, 0).tall(main_buttons);
     b.row(); b.label("Label2", "Les calculs sont effectués suivant la norme ISO 5167").look(Look::note);
 
-    b.in("Frame_choix_du_débit_a_calculer");
+    // The flow choice: for each page opened by flows, a row of labels over a row of buttons.
+    b.in(flow_frame);
     b.row(); b.label("Choix", "Choix du débit à calculer").look(Look::heading).span(2);
-    b.row(); b.label("Label3", "Conditions de calculs");  b.label("Label6", "Conditions de services");
-    b.row(); b.button("Qvc", "Qvc");                       b.button("Qvs", "Qvs");
-    b.row(); b.label("Label7", "Conditions normales");    b.label("Label8", "Débit massique");
-    b.row(); b.button("Qvn", "Qvn");                       b.button("Qm", "Qm");
+    for (const Opening& o : openings) {
+        if (o.flows.empty()) continue;
+        b.row();
+        for (const Flow& f : o.flows) b.label(f.label, f.label_caption);
+        b.row();
+        for (const Flow& f : o.flows) {
+            b.button(f.button, f.button);
+            p.on_click(f.button, [&f, &openings](Page& home) { choose_flow(home, f, openings); });
+        }
+    }
     b.row(); b.button("Command_retour", "Retour").span(2);
+    p.on_click("Command_retour", [](Page& home) {
+        close_flow_choice(home);
+        enable_flow_choices(home);
+    });
 
     b.on_page();
     b.row(); b.label("Label9", "CalcFluides").look(Look::note);
@@ -63,29 +102,6 @@ void define(Page& p) {
     b.row(); b.label("Label4", "Débits, masses volumiques, organes déprimogènes").look(Look::note);
     for (const char* picture : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6", "Picture8"})
         b.decoration(picture);
-
-    p.on_click("bt_départ_calcul_DVS", [](Page& home) { home.app().show(pages::pipe_flow); });
-    p.on_click("bt_dvs_calculs_de_masses_volumiques", [](Page& home) { home.app().show(pages::density); });
-    p.on_click("Command_feuille_calcul_od", [](Page& home) { home.app().show(pages::orifice_plate); });
-    p.on_click("bt_départ_calcul_de_débits_gaz", open_flow_choice);
-    p.on_click("Command_retour", [](Page& home) {
-        close_flow_choice(home);
-        enable_flow_choices(home);
-    });
-    p.on_click("Qvc", [](Page& home) {
-        choose_flow(home, pages::correction_qvc_qvs, {"Qvs", "Label6", "Qvn", "Label7", "Qm", "Label8"});
-    });
-    p.on_click("Qvs", [](Page& home) {
-        choose_flow(home, pages::correction_qvc_qvs, {"Qvc", "Label3", "Qvn", "Label7", "Qm", "Label8"});
-    });
-    p.on_click("Qvn", [](Page& home) {
-        choose_flow(home, pages::correction_qvn_qm, {"Qvs", "Label6", "Qvc", "Label3", "Qm", "Label8"});
-        clear_equal_conditions(home);
-    });
-    p.on_click("Qm", [](Page& home) {
-        choose_flow(home, pages::correction_qvn_qm, {"Qvs", "Label6", "Qvc", "Label3", "Qvn", "Label7"});
-        clear_equal_conditions(home);
-    });
 }
 
 }  // namespace cf::home_page

@@ -1,8 +1,7 @@
 #include "shell/navigation.h"
 
-#include <array>
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "shell/home_page.h"
 #include "shell/page_names.h"
@@ -14,29 +13,43 @@ namespace {
 
 enum class Close { unload, hide, keep };
 
-struct ClosingRule {
-    const char* page_left;
+// A calculation page's navigation row. Its "Retour à la page d'accueil" enables the flow buttons again
+// or not, and hides or keeps the pages it names; every other calculation page is unloaded. The home
+// page is never unloaded: it lives for the whole run. A page without a row re-enables the flow buttons
+// and unloads every calculation page.
+struct NavigationRow {
+    std::string_view page;
     bool reenable_flow_buttons;
-    // What becomes of each calculation page, in the order of the columns below.
-    std::array<Close, 5> pages;
+    std::initializer_list<std::pair<std::string_view, Close>> pages_kept;
+    // The options of the page cleared each time its flow is chosen on the home page.
+    std::initializer_list<std::string_view> cleared_when_chosen = {};
 };
 
-constexpr std::array<const char*, 5> closing_columns = {
-    pages::pipe_flow, pages::orifice_plate, pages::density, pages::correction_qvc_qvs, pages::correction_qvn_qm};
+//  page left                 flow buttons   pages hidden or kept (the others unloaded)
+const NavigationRow navigation_rows[] = {
+    {pages::density, true,
+     {{pages::density, Close::hide}, {pages::correction_qvc_qvs, Close::hide}, {pages::correction_qvn_qm, Close::keep}}},
+    {pages::pipe_flow, false, {{pages::correction_qvn_qm, Close::keep}}},
+    {pages::orifice_plate, true, {{pages::correction_qvn_qm, Close::keep}}},
+    {pages::correction_qvc_qvs, true,
+     {{pages::density, Close::hide}, {pages::correction_qvc_qvs, Close::hide}, {pages::correction_qvn_qm, Close::keep}}},
+    {pages::correction_qvn_qm, true,
+     {{pages::density, Close::hide}, {pages::correction_qvc_qvs, Close::keep}, {pages::correction_qvn_qm, Close::hide}},
+     {"Chx2"}},  // "Ps égal Pc et Ts égal Tc"
+};
 
-//                                          flow    DVS            od             RHO            Qvc/Qvs        Qvn/Qm
-constexpr std::array<ClosingRule, 5> closing_rules = {{
-    {pages::density,            true,  {Close::unload, Close::unload, Close::hide,   Close::hide,   Close::keep}},
-    {pages::pipe_flow,          false, {Close::unload, Close::unload, Close::unload, Close::unload, Close::keep}},
-    {pages::orifice_plate,      true,  {Close::unload, Close::unload, Close::unload, Close::unload, Close::keep}},
-    {pages::correction_qvc_qvs, true,  {Close::unload, Close::unload, Close::hide,   Close::hide,   Close::keep}},
-    {pages::correction_qvn_qm,  true,  {Close::unload, Close::unload, Close::hide,   Close::keep,   Close::hide}},
-}};
+const NavigationRow default_row = {"", true, {}};
 
-const ClosingRule& rule_for(const Page& from) {
-    for (const auto& rule : closing_rules)
-        if (from.name() == rule.page_left) return rule;
-    throw std::logic_error("no return rule for page " + from.name());
+const NavigationRow& row_of(std::string_view page) {
+    for (const auto& row : navigation_rows)
+        if (row.page == page) return row;
+    return default_row;
+}
+
+Close what_becomes_of(const NavigationRow& row, std::string_view page) {
+    for (const auto& [kept, close] : row.pages_kept)
+        if (kept == page) return close;
+    return Close::unload;
 }
 
 }  // namespace
@@ -52,20 +65,36 @@ void open_flow_correction(Page& from) {
 }
 
 void return_home(Page& from, std::initializer_list<std::string_view> own_calculator_buttons) {
-    const ClosingRule& rule = rule_for(from);
+    const NavigationRow& row = row_of(from.name());
     Application& app = from.app();
     Page& home = app.page(pages::home);
-    if (rule.reenable_flow_buttons) home_page::enable_flow_choices(home);
+    if (row.reenable_flow_buttons) home_page::enable_flow_choices(home);
     home_page::close_flow_choice(home);
     from.hide(own_calculator_buttons);
     app.show(pages::home);
-    for (std::size_t i = 0; i < closing_columns.size(); ++i) {
-        switch (rule.pages[i]) {
-            case Close::unload: app.unload(closing_columns[i]); break;
-            case Close::hide: app.hide(closing_columns[i]); break;
+    for (const std::string& page : app.page_names()) {
+        if (page == pages::home) continue;
+        switch (what_becomes_of(row, page)) {
+            case Close::unload: app.unload(page); break;
+            case Close::hide: app.hide(page); break;
             case Close::keep: break;
         }
     }
+}
+
+bool flow_enabled_on_home(const Page& from, std::string_view flow_button) {
+    return from.app().page(pages::home).enabled(flow_button);
+}
+
+void flow_chosen(Page& home, std::string_view correction_page) {
+    const NavigationRow& row = row_of(correction_page);
+    if (row.cleared_when_chosen.size() == 0) return;
+    Page& page = home.app().page(correction_page);
+    for (auto option : row.cleared_when_chosen) page.set_selected(option, false);
+}
+
+void orifice_viscosity_changed(Page& orifice_page) {
+    orifice_page.app().page(pages::pipe_flow).run_procedure("Reynolds_avec_nu");
 }
 
 }  // namespace cf::navigation

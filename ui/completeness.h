@@ -27,4 +27,18 @@ inline void on_changes(Page& p, Names fields, const Page::Handler& handler) {
     for (auto f : fields) p.on_change(f, handler);
 }
 
+using Procedure = void (*)(Page&);
+
+// A frame's inputs complete: its result group shown, then its procedures run in order; incomplete: the
+// group hidden, nothing run, and the hidden fields keep their last text. Says whether it was complete.
+inline bool show_result_if(Page& p, bool complete, Names result_group, std::initializer_list<Procedure> procedures = {}) {
+    if (!complete) {
+        p.hide(result_group);
+        return false;
+    }
+    p.show(result_group);
+    for (Procedure run : procedures) run(p);
+    return true;
+}
+
 }  // namespace cf

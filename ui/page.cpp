@@ -24,6 +24,16 @@ void Page::on_change(std::string_view control, Handler handler) { slot(control).
 
 void Page::on_click(std::string_view control, Handler handler) { slot(control).on_click.push_back(std::move(handler)); }
 
+void Page::define_procedure(std::string name, Handler procedure) {
+    procedures_.emplace_back(std::move(name), std::move(procedure));
+}
+
+void Page::run_procedure(std::string_view name) {
+    for (const auto& [procedure_name, procedure] : procedures_)
+        if (procedure_name == name) return procedure(*this);
+    throw std::out_of_range("no procedure " + std::string(name) + " on page " + name_);
+}
+
 bool Page::has(std::string_view name) const { return by_name_.find(name) != nullptr; }
 
 const Page::Slot& Page::slot(std::string_view name) const {

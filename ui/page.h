@@ -49,6 +49,9 @@ public:
     void on_change(std::string_view control, Handler handler);
     void on_click(std::string_view control, Handler handler);
     const std::vector<std::string>& order() const { return order_; }  // controls in design order
+    // A procedure of this page that rules crossing pages run by name (the orifice plate page's viscosity
+    // runs the pipe flow page's Reynolds number).
+    void define_procedure(std::string name, Handler procedure);
 
     // --- Reading state ---
     bool has(std::string_view name) const;
@@ -76,6 +79,7 @@ public:
     // Click when it becomes selected; clearing raises nothing.
     void set_selected(std::string_view name, bool selected);
     void focus(std::string_view name);
+    void run_procedure(std::string_view name);  // throws std::out_of_range if the page has none of that name
 
     // --- What a user does (the binding and the scenario runner call these) ---
     // Text typed into a field or an editable combo list: a field raises Change; a combo list does not.
@@ -114,6 +118,7 @@ private:
     std::deque<Slot> slots_;  // in design order; a deque keeps every slot where it is as more are added
     NameIndex<Slot> by_name_;
     std::vector<std::string> order_;
+    std::vector<std::pair<std::string, Handler>> procedures_;
     std::string focused_;
     Observer* observer_ = nullptr;
     bool page_shown_ = false;

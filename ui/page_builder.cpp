@@ -106,12 +106,25 @@ Added input_row(PageBuilder& b, const std::string& label, std::string caption, c
 }
 
 Added result_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
-                 const std::string& unit_label, std::string unit) {
+                 const std::string& unit_label, std::string unit, ResultStart start) {
+    auto visible_at_start = [](Added a, bool visible) {
+        if (!visible) a.hidden();
+        return a;
+    };
     b.row();
-    b.label(label, std::move(caption)).hidden();
-    Added f = b.field(field).look(Look::result).hidden();
-    if (!unit_label.empty()) b.label(unit_label, std::move(unit)).look(Look::unit).hidden();
+    visible_at_start(b.label(label, std::move(caption)), start.result_visible);
+    Added f = visible_at_start(b.field(field).look(Look::result), start.result_visible);
+    if (!unit_label.empty()) visible_at_start(b.label(unit_label, std::move(unit)).look(Look::unit), start.unit_visible);
     return f;
+}
+
+std::string lines(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (auto line : lines) {
+        if (!text.empty()) text += '\n';
+        text += line;
+    }
+    return text;
 }
 
 void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label) {

@@ -6,8 +6,10 @@
 // cell of the current row; row() starts a new row; in(frame) continues the grid of that frame;
 // over(frame) puts a frame in the same cell as the previous frame, drawn over the same area.
 
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/page.h"
@@ -85,9 +87,17 @@ private:
 Added input_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
                 const std::string& unit_label = "", std::string unit = "");
 
-// A computed value "Qv =" [result field] "m3/h", all hidden until computed.
+// A computed value "Qv =" [result field] "m3/h": the label, the result field and, when given, its unit
+// label, all hidden until computed unless the page shows some of them at start.
+struct ResultStart {
+    bool result_visible = false;  // the label and the field
+    bool unit_visible = false;
+};
 Added result_row(PageBuilder& b, const std::string& label, std::string caption, const std::string& field,
-                 const std::string& unit_label = "", std::string unit = "");
+                 const std::string& unit_label = "", std::string unit = "", ResultStart start = {});
+
+// A caption of several lines, one under the other.
+std::string lines(std::initializer_list<std::string_view> lines);
 
 // A unit 10⁻⁶ beside a field: the caption "10     m²/s" with a small raised "-6" in its gap.
 void micro_unit(PageBuilder& b, const std::string& unit_label, std::string unit, const std::string& raised_label);

@@ -10,6 +10,14 @@ float read(const Page& page, std::string_view field) { return to_single(page.val
 
 double read_double(const Page& page, std::string_view field) { return page.value(field); }
 
+void read_into(const Page& page, std::initializer_list<Into<float>> reads) {
+    for (const auto& r : reads) r.variable = read(page, r.field);
+}
+
+void read_into(const Page& page, std::initializer_list<Into<double>> reads) {
+    for (const auto& r : reads) r.variable = read_double(page, r.field);
+}
+
 bool keep(float& held, double result) {
     const float stored = to_single(result);
     if (!std::isfinite(stored)) return false;
@@ -25,24 +33,12 @@ bool keep(double& held, double result) {
 
 void show_not_computed(Page& page, std::string_view field) { page.set_text(field, ""); }
 
-bool keep_or_empty(Page& page, std::string_view field, float& held, double result) {
-    if (keep(held, result)) return true;
-    show_not_computed(page, field);
-    return false;
+void write(Page& page, const Style& style, std::string_view field, float held) {
+    page.set_text(field, style.pattern.empty() ? text_step_single(held) : format_field_value(held, style.pattern));
 }
 
-bool keep_or_empty(Page& page, std::string_view field, double& held, double result) {
-    if (keep(held, result)) return true;
-    show_not_computed(page, field);
-    return false;
+void write(Page& page, const Style& style, std::string_view field, double held) {
+    page.set_text(field, style.pattern.empty() ? text_step_double(held) : format_field_value(held, style.pattern));
 }
-
-void show(Page& page, std::string_view field, float held, std::string_view pattern) {
-    page.set_text(field, format_field_value(held, pattern));
-}
-
-void show_text_step(Page& page, std::string_view field, float held) { page.set_text(field, text_step_single(held)); }
-
-void show_text_step(Page& page, std::string_view field, double held) { page.set_text(field, text_step_double(held)); }
 
 }  // namespace cf::procedure

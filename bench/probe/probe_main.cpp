@@ -9,7 +9,7 @@
 #include <string>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 #include "ui/qt/headless.h"
 #include "ui/qt/qt_binding.h"

@@ -13,7 +13,7 @@
 
 #include "core/field_value.h"
 #include "scenario/scenario.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 
 namespace cf::testing {

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 #include "ui/qt/qt_binding.h"

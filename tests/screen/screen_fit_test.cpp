@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "scenario/gui_driver.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/qt/headless.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "tests/common/page_state.h"
 #include "ui/application.h"
 

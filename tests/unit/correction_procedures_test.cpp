@@ -6,7 +6,7 @@
 
 #include "flowcorrection/correction_procedures.h"
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "tests/common/monkey.h"
 #include "ui/application.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/saturated_steam_table.h"
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "tests/common/page_state.h"
 #include "ui/application.h"
 

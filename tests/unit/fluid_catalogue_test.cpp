@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/fluid_catalogue.h"
-#include "shell/fluid_data_frame.h"
+#include "parts/fluid_data_frame.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 

@@ -10,7 +10,7 @@
 #include "core/field_value.h"
 #include "orifice/orifice_procedures.h"
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "pipeflow/pipe_flow_page.h"
 #include "pipeflow/pipe_flow_procedures.h"
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "tests/common/page_state.h"
 #include "ui/application.h"
 

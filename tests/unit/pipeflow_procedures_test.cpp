@@ -8,8 +8,9 @@
 #include "core/field_value.h"
 #include "pipeflow/pipe_flow_formulas.h"
 #include "pipeflow/pipe_flow_procedures.h"
+#include "shell/navigation.h"
 #include "shell/page_names.h"
-#include "shell/program.h"
+#include "program/program.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 
@@ -225,8 +226,9 @@ TEST_F(PipeFlowProcedures, HeldResultsOutliveThePage) {
 TEST(PipeFlowFromAnotherPage, ReynoldsWithNuCreatesThePipeFlowPageWithoutShowingIt) {
     cf::Application app;
     cf::start_calcfluides(app);
+    cf::Page& orifice_page = app.page(cf::pages::orifice_plate);
     ASSERT_FALSE(app.loaded(cf::pages::pipe_flow));
-    pf::Reynolds_avec_nu(app);
+    cf::navigation::orifice_viscosity_changed(orifice_page);
     ASSERT_TRUE(app.loaded(cf::pages::pipe_flow));
     EXPECT_FALSE(app.shown(cf::pages::pipe_flow));
     cf::Page& dvs = app.page(cf::pages::pipe_flow);
@@ -240,7 +242,7 @@ TEST(PipeFlowFromAnotherPage, ReynoldsWithNuCreatesThePipeFlowPageWithoutShowing
     dvs.set_text("txt_diamètre_reynolds", "50");
     dvs.set_text("txt_nu_reynolds", "1");  // mode none: the page itself computes nothing
     EXPECT_EQ(dvs.text("txt_reynolds_calcul_reynolds"), "0.00");
-    pf::Reynolds_avec_nu(app);
+    cf::navigation::orifice_viscosity_changed(orifice_page);
     EXPECT_EQ(dvs.text("txt_reynolds_calcul_reynolds"), "100000.00");
     EXPECT_TRUE(dvs.visible("fr_pertes_de_charges2"));
     EXPECT_FALSE(app.shown(cf::pages::pipe_flow));

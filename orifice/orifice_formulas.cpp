@@ -1,4 +1,4 @@
-#include "orifice/orifice_coefficients.h"
+#include "orifice/orifice_formulas.h"
 
 #include <cmath>
 #include <limits>

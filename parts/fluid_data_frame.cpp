@@ -1,4 +1,4 @@
-#include "shell/fluid_data_frame.h"
+#include "parts/fluid_data_frame.h"
 
 #include "core/fluid_catalogue.h"
 

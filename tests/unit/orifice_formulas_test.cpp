@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/field_value.h"
-#include "orifice/orifice_coefficients.h"
+#include "orifice/orifice_formulas.h"
 
 namespace od = cf::orifice;
 

@@ -1,0 +1,2 @@
+# The densities of gases and vapours.
+add_calculator(density)

@@ -1,0 +1,2 @@
+# The gas flow correction pages.
+add_calculator(flowcorrection)

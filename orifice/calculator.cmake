@@ -1,0 +1,2 @@
+# The orifice plate calculator.
+add_calculator(orifice)

@@ -1,0 +1,2 @@
+# The pipe flow calculator.
+add_calculator(pipeflow)
