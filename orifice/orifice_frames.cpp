@@ -11,16 +11,6 @@ namespace cf::orifice_frames {
 
 namespace {
 
-// A label given as lines shows them one under the other.
-std::string lines(std::initializer_list<std::string_view> ls) {
-    std::string text;
-    for (auto l : ls) {
-        if (!text.empty()) text += '\n';
-        text += l;
-    }
-    return text;
-}
-
 // An opening button shows its frame and hides the other upper frames.
 Page::Handler open(const char* frame) {
     return [frame](Page& p) {

@@ -12,7 +12,8 @@
 
 namespace cf::pipe_flow {
 
-// π as the pipe flow calculations have always used it: the decimal 3.141592654, not the library value.
+// π as the pipe flow formulas use it: the decimal 3.141592654, not the library value, so that every
+// result matches the worked values to the last digit.
 inline constexpr double pi = 3.141592654;
 
 // Volume flow of a full round pipe: Qv = (D ÷ 1000) × (D ÷ 1000) × (V × 3600 × π) ÷ 4.

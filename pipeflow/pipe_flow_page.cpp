@@ -78,37 +78,19 @@ Page::Handler choose_calculation(std::string_view frame, std::string_view other,
 }
 
 void flow_input_changed(Page& p) {
-    if (filled(p, {"txt_vitesse31", "txt_diamètre31"})) {
-        p.show(flow_results);
-        pipe_flow::Qv(p);
-        open_reynolds_frame(p, true);
-    } else {
-        p.hide(flow_results);
-        open_reynolds_frame(p, false);
-    }
+    open_reynolds_frame(p, show_result_if(p, filled(p, {"txt_vitesse31", "txt_diamètre31"}), flow_results,
+                                          {pipe_flow::Qv}));
 }
 
+// The bore from the section as Section has just shown it.
 void section_input_changed(Page& p) {
-    if (filled(p, {"txt_débit32", "txt_vitesse32"}) && not_zero(p, {"txt_vitesse32"})) {
-        p.show(section_results);
-        open_reynolds_frame(p, true);
-        pipe_flow::Section(p);
-        pipe_flow::diamétre(p);  // from the section as Section has just shown it
-    } else {
-        p.hide(section_results);
-        open_reynolds_frame(p, false);
-    }
+    const bool complete = filled(p, {"txt_débit32", "txt_vitesse32"}) && not_zero(p, {"txt_vitesse32"});
+    open_reynolds_frame(p, show_result_if(p, complete, section_results, {pipe_flow::Section, pipe_flow::diamétre}));
 }
 
 void velocity_input_changed(Page& p) {
-    if (filled(p, {"txt_débit33", "txt_Diamètre33"}) && not_zero(p, {"txt_Diamètre33"})) {
-        open_reynolds_frame(p, true);
-        pipe_flow::vitesse(p);
-        p.show(velocity_results);
-    } else {
-        p.hide(velocity_results);
-        open_reynolds_frame(p, false);
-    }
+    const bool complete = filled(p, {"txt_débit33", "txt_Diamètre33"}) && not_zero(p, {"txt_Diamètre33"});
+    open_reynolds_frame(p, show_result_if(p, complete, velocity_results, {pipe_flow::vitesse}));
 }
 
 // --- Second column: Reynolds number ---
@@ -125,24 +107,18 @@ Page::Handler choose_reynolds_mode(std::string_view sub_frame, std::string_view 
 
 // Complete with V, D and Nu, Nu not 0: the result shown, and computed in Nu mode only.
 void nu_part(Page& p) {
-    const Names inputs = {"txt_nu_reynolds", "txt_diamètre_reynolds", "txt_vitesse_calcul_reynolds"};
-    if (filled(p, inputs) && not_zero(p, {"txt_nu_reynolds"})) {
-        p.show(reynolds_results);
-        if (!p.enabled("chx_Mu") && p.enabled("chx_nu")) pipe_flow::Reynolds_avec_nu(p);
-    } else {
-        p.hide(reynolds_results);
-    }
+    const bool complete = filled(p, {"txt_nu_reynolds", "txt_diamètre_reynolds", "txt_vitesse_calcul_reynolds"}) &&
+                          not_zero(p, {"txt_nu_reynolds"});
+    if (show_result_if(p, complete, reynolds_results) && !p.enabled("chx_Mu") && p.enabled("chx_nu"))
+        pipe_flow::Reynolds_avec_nu(p);
 }
 
 // Complete with RHO, Mu, D and V, Mu not 0: the result shown, and computed in Mu mode only.
 void mu_part(Page& p) {
-    const Names inputs = {"txt_RHO51", "txt_Mu", "txt_diamètre_reynolds", "txt_vitesse_calcul_reynolds"};
-    if (filled(p, inputs) && not_zero(p, {"txt_Mu"})) {
-        p.show(reynolds_results);
-        if (!p.enabled("chx_nu") && p.enabled("chx_Mu")) pipe_flow::Reynolds_avec_Mu(p);
-    } else {
-        p.hide(reynolds_results);
-    }
+    const bool complete = filled(p, {"txt_RHO51", "txt_Mu", "txt_diamètre_reynolds", "txt_vitesse_calcul_reynolds"}) &&
+                          not_zero(p, {"txt_Mu"});
+    if (show_result_if(p, complete, reynolds_results) && !p.enabled("chx_nu") && p.enabled("chx_Mu"))
+        pipe_flow::Reynolds_avec_Mu(p);
 }
 
 void velocity_or_bore_changed(Page& p) {
@@ -190,25 +166,17 @@ Page::Handler choose_regime(std::string_view frame, std::string_view other, std:
 }
 
 void laminar_input_changed(Page& p) {
-    if (filled(p, laminar_inputs) &&
-        not_zero(p, {"txt_RHO_calcul_pertes_de_charges", "txt_D_calcul_pertes_de_charges",
-                     "txt_Re_calcul_pertes_de_charges"})) {
-        p.show(laminar_results);
-        pipe_flow::DeltaP_laminaire(p);
-    } else {
-        p.hide(laminar_results);
-    }
+    const bool complete = filled(p, laminar_inputs) &&
+                          not_zero(p, {"txt_RHO_calcul_pertes_de_charges", "txt_D_calcul_pertes_de_charges",
+                                       "txt_Re_calcul_pertes_de_charges"});
+    show_result_if(p, complete, laminar_results, {pipe_flow::DeltaP_laminaire});
 }
 
 void turbulent_input_changed(Page& p) {
-    if (filled(p, turbulent_inputs) &&
-        not_zero(p, {"txt_RHO_calcul_pertes_de_charges2", "txt_D_calcul_pertes_de_charges2",
-                     "txt_Re_calcul_pertes_de_charges2"})) {
-        p.show(turbulent_results);
-        pipe_flow::DeltaP_turbulent(p);
-    } else {
-        p.hide(turbulent_results);
-    }
+    const bool complete = filled(p, turbulent_inputs) &&
+                          not_zero(p, {"txt_RHO_calcul_pertes_de_charges2", "txt_D_calcul_pertes_de_charges2",
+                                       "txt_Re_calcul_pertes_de_charges2"});
+    show_result_if(p, complete, turbulent_results, {pipe_flow::DeltaP_turbulent});
 }
 
 // --- Page buttons ---
@@ -223,7 +191,7 @@ void open_reynolds_data(Page& p) {
 
 // "Initialisation": every field emptied (each running its Change handler) but the roughness, every
 // result hidden, every choice unlocked and every column back to its title card.
-void reset_page(Page& p) {
+void initialisation(Page& p) {
     p.hide(navigation_buttons);
     for (auto field : {"txt_section32", "txt_diamètre32", "txt_débit32", "txt_vitesse32", "txt_vitesse31",
                        "txt_diamètre31", "txt_débit31", "txt_vitesse_calcul_reynolds", "txt_diamètre_reynolds",
@@ -443,7 +411,7 @@ void define(Page& p) {
     on_changes(p, turbulent_inputs, turbulent_input_changed);
 
     // The "Résultat" buttons compute nothing: every result is already shown live.
-    p.on_click("bt_initialisation", reset_page);
+    p.on_click("bt_initialisation", initialisation);
     p.on_click("Command1", [](Page& page) { navigation::return_home(page, navigation_buttons); });
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
     p.on_click("bt_dvs_calculs_de_masses_volumiques",

@@ -82,7 +82,7 @@ inline bool reads_back(const std::string& text) {
 }
 
 // Runs `steps` random actions; stops at the first fault, which `use.fault` then describes.
-inline void wander(scenario::Driver& driver, unsigned seed, long steps, RandomUse& use) {
+inline void use_at_random(scenario::Driver& driver, unsigned seed, long steps, RandomUse& use) {
     const auto& controls = every_control();
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::size_t> pick(0, controls.size() - 1);

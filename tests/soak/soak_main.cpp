@@ -37,7 +37,7 @@ void soak(const char* through, long actions, long run_length, MakeDriver make, F
         auto driver = make();
         cf::testing::RandomUse use;
         use.rich = true;
-        cf::testing::wander(*driver, seed, std::min(run_length, actions - f.actions), use);
+        cf::testing::use_at_random(*driver, seed, std::min(run_length, actions - f.actions), use);
         f.actions += use.actions;
         f.results_read_back += use.results_read_back;
         f.reached.insert(use.reached.begin(), use.reached.end());

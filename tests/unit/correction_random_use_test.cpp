@@ -8,7 +8,7 @@
 
 #include "shell/page_names.h"
 #include "program/program.h"
-#include "tests/common/monkey.h"
+#include "tests/common/random_use_test.h"
 #include "ui/application.h"
 
 namespace {

@@ -8,9 +8,9 @@
 
 namespace cf::testing {
 
-inline void wander(scenario::Driver& driver, unsigned seed, int steps) {
+inline void use_at_random(scenario::Driver& driver, unsigned seed, int steps) {
     RandomUse use;
-    wander(driver, seed, steps, use);
+    use_at_random(driver, seed, steps, use);
     ASSERT_TRUE(use.fault.empty()) << use.fault;
 }
 

@@ -1,11 +1,11 @@
-#include "tests/common/monkey.h"
+#include "tests/common/random_use_test.h"
 
 #include "scenario/model_driver.h"
 
 TEST(RandomUse, NoFieldEverShowsANonFiniteNumber) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         cf::scenario::ModelDriver driver;
-        cf::testing::wander(driver, seed, 300);
+        cf::testing::use_at_random(driver, seed, 300);
         if (HasFatalFailure()) return;
     }
 }
