@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "ui/completeness.h"
 #include "ui/procedure.h"
 
 namespace cf::orifice {
@@ -30,6 +31,49 @@ void pressure_loss_from(Page& p, OrificeHeld::Loss& h, const char* dp_field, con
             [&] { return pressure_loss(h.dp, h.D, h.d); });
 }
 
+// The Reynolds number of a mass flow read from a field: kg/s from the passes of the "Qm" chain, kg/h
+// as entered. The guard tests the flow itself only where it says so.
+enum class FlowTested { no, yes };
+template <class Formula>
+void reynolds_of(Page& p, OrificeHeld::Reynolds& h, const char* Qm_field, Names Re_fields, FlowTested tested,
+                 Formula reynolds) {
+    read_into(p, {{h.Qm, Qm_field}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
+    compute(p, text_step, Re_fields, h.Re,
+            h.D != 0 && h.nu != 0 && h.rho != 0 && (tested == FlowTested::no || h.Qm != 0),
+            [&] { return reynolds(h.Qm, h.D, h.nu, h.rho); });
+}
+
+// The coefficient of a pass: C1 plus the Reynolds term at the previous pass's Re; each pass has its
+// own guard.
+template <class V, class Guard>
+void corrected_coefficient(Page& p, OrificeHeld::Corrected<V>& h, const char* Re_field, const char* C_field,
+                           Guard guard) {
+    read_into(p, {{h.Re, Re_field}, {h.C1, "Text_dpc_C1"}, {h.D, D_in}, {h.d, d_in}});
+    compute(p, text_step, {C_field}, h.C, guard(h), [&] { return h.C1 + reynolds_term(double(h.d) / h.D, h.Re); });
+}
+
+// The mass flow of a pass, Qm = C × K, from the coefficient read from a field.
+template <class V, class Formula>
+void flow_of(Page& p, OrificeHeld::Flow<V>& h, const char* C_field, Names Qm_fields, Formula flow) {
+    read_into(p, {{h.K, "Text_constante"}, {h.C, C_field}});
+    compute(p, text_step, Qm_fields, h.Qm, h.C != 0 && h.K != 0, [&] { return flow(h.C, h.K); });
+}
+
+// The full coefficient at a bore read from a field, at the Re read from another.
+void coefficient_at(Page& p, OrificeHeld::Coefficient& h, const char* Re_field, const char* d_field,
+                    const char* C_field) {
+    read_into(p, {{h.L1, L1_in}, {h.L2, L2_in}, {h.Re, Re_field}, {h.D, D_in}, {h.d, d_field}});
+    compute(p, text_step, {C_field}, h.C, h.D != 0 && h.d != 0 && h.Re != 0,
+            [&] { return discharge_coefficient(double(h.d) / h.D, h.L1, h.L2, h.Re); });
+}
+
+// The volume flow at service conditions of a mass flow read from a field.
+void volume_flow_of(Page& p, OrificeHeld::VolumeFlow& h, const char* Qm_field, FlowTested tested) {
+    read_into(p, {{h.Qm, Qm_field}, {h.rho, rho_in}});
+    compute(p, text_step, {"Text_resultat_Qv"}, h.Qv, h.rho != 0 && (tested == FlowTested::no || h.Qm != 0),
+            [&] { return volume_flow(h.Qm, h.rho); });
+}
+
 }  // namespace
 
 // --- "Qm" ---
@@ -49,78 +93,43 @@ void OD_calcul_constante(Page& p) {
             [&] { return flow_constant(h.D, h.d, h.eps, h.dp, h.rho); });
 }
 
-void OD_calcul_Qm1(Page& p) {
-    auto& h = held(p).Qm1;
-    read_into(p, {{h.K, "Text_constante"}, {h.C1, "Text_dpc_C1"}});
-    compute(p, text_step, {"Text_qm1"}, h.Qm1, h.C1 != 0 && h.K != 0, [&] { return mass_flow(h.C1, h.K); });
-}
+// The four passes: Qm1 from C1, then three times Re of the last flow, C at that Re, and the flow again.
+void OD_calcul_Qm1(Page& p) { flow_of(p, held(p).Qm1, "Text_dpc_C1", {"Text_qm1"}, mass_flow); }
 
 void OD_Calcul_Re1(Page& p) {
-    auto& h = held(p).Re1;
-    read_into(p, {{h.Qm1, "Text_qm1"}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_Re1"}, h.Re1, h.D != 0 && h.nu != 0 && h.rho != 0 && h.Qm1 != 0,
-            [&] { return reynolds_from_kg_per_s(h.Qm1, h.D, h.nu, h.rho); });
+    reynolds_of(p, held(p).Re1, "Text_qm1", {"Text_Re1"}, FlowTested::yes, reynolds_from_kg_per_s);
 }
 
 void OD_calcul_C2(Page& p) {
-    auto& h = held(p).C2;
-    read_into(p, {{h.Re1, "Text_Re1"}, {h.C1, "Text_dpc_C1"}, {h.D, D_in}, {h.d, d_in}});
-    compute(p, text_step, {"Text_dpc_C2"}, h.C2, h.D != 0 && h.Re1 != 0 && h.C1 != 0 && h.d != 0,
-            [&] { return h.C1 + reynolds_term(double(h.d) / h.D, h.Re1); });
+    corrected_coefficient(p, held(p).C2, "Text_Re1", "Text_dpc_C2",
+                          [](const auto& h) { return h.D != 0 && h.Re != 0 && h.C1 != 0 && h.d != 0; });
 }
 
-void OD_calcul_Qm2(Page& p) {
-    auto& h = held(p).Qm2;
-    read_into(p, {{h.K, "Text_constante"}, {h.C2, "Text_dpc_C2"}});
-    compute(p, text_step, {"Text_qm2"}, h.Qm2, h.C2 != 0 && h.K != 0, [&] { return mass_flow(h.C2, h.K); });
-}
+void OD_calcul_Qm2(Page& p) { flow_of(p, held(p).Qm2, "Text_dpc_C2", {"Text_qm2"}, mass_flow); }
 
 void OD_Calcul_Re2(Page& p) {
-    auto& h = held(p).Re2;
-    read_into(p, {{h.Qm2, "Text_qm2"}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_Re2"}, h.Re2, h.D != 0 && h.nu != 0 && h.rho != 0,
-            [&] { return reynolds_from_kg_per_s(h.Qm2, h.D, h.nu, h.rho); });
+    reynolds_of(p, held(p).Re2, "Text_qm2", {"Text_Re2"}, FlowTested::no, reynolds_from_kg_per_s);
 }
 
 void OD_calcul_C3(Page& p) {
-    auto& h = held(p).C3;
-    read_into(p, {{h.Re2, "Text_Re2"}, {h.C1, "Text_dpc_C1"}, {h.D, D_in}, {h.d, d_in}});
-    compute(p, text_step, {"Text_dpc_C3"}, h.C3, h.D != 0 && h.D != h.d && h.d != 0 && h.Re2 != 0,
-            [&] { return h.C1 + reynolds_term(h.d / h.D, h.Re2); });
+    corrected_coefficient(p, held(p).C3, "Text_Re2", "Text_dpc_C3",
+                          [](const auto& h) { return h.D != 0 && h.D != h.d && h.d != 0 && h.Re != 0; });
 }
 
-void OD_calcul_Qm3(Page& p) {
-    auto& h = held(p).Qm3;
-    read_into(p, {{h.K, "Text_constante"}, {h.C3, "Text_dpc_C3"}});
-    compute(p, text_step, {"Text_qm3"}, h.Qm3, h.C3 != 0 && h.K != 0, [&] { return mass_flow(h.C3, h.K); });
-}
+void OD_calcul_Qm3(Page& p) { flow_of(p, held(p).Qm3, "Text_dpc_C3", {"Text_qm3"}, mass_flow); }
 
 void OD_Calcul_Re3(Page& p) {
-    auto& h = held(p).Re3;
-    read_into(p, {{h.Qm3, "Text_qm3"}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_Re3", "Text_Re_bis"}, h.Re3, h.D != 0 && h.nu != 0 && h.rho != 0,
-            [&] { return reynolds_from_kg_per_s(h.Qm3, h.D, h.nu, h.rho); });
+    reynolds_of(p, held(p).Re3, "Text_qm3", {"Text_Re3", "Text_Re_bis"}, FlowTested::no, reynolds_from_kg_per_s);
 }
 
 void OD_calcul_C4(Page& p) {
-    auto& h = held(p).C4;
-    read_into(p, {{h.Re3, "Text_Re3"}, {h.C1, "Text_dpc_C1"}, {h.D, D_in}, {h.d, d_in}});
-    compute(p, text_step, {"Text1"}, h.C4, h.D != 0 && h.D > h.d && h.d != 0 && h.Re3 != 0,
-            [&] { return h.C1 + reynolds_term(h.d / h.D, h.Re3); });
+    corrected_coefficient(p, held(p).C4, "Text_Re3", "Text1",
+                          [](const auto& h) { return h.D != 0 && h.D > h.d && h.d != 0 && h.Re != 0; });
 }
 
-void OD_calcul_Qm(Page& p) {
-    auto& h = held(p).Qm;
-    read_into(p, {{h.K, "Text_constante"}, {h.C4, "Text1"}});
-    compute(p, text_step, {"Text_qm", "Text_qm_bis"}, h.Qm, h.C4 != 0 && h.K != 0,
-            [&] { return mass_flow_per_hour(h.C4, h.K); });
-}
+void OD_calcul_Qm(Page& p) { flow_of(p, held(p).Qm, "Text1", {"Text_qm", "Text_qm_bis"}, mass_flow_per_hour); }
 
-void OD_calcul_Qv(Page& p) {
-    auto& h = held(p).Qv;
-    read_into(p, {{h.Qm, "Text_qm"}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_resultat_Qv"}, h.Qv, h.rho != 0, [&] { return volume_flow(h.Qm, h.rho); });
-}
+void OD_calcul_Qv(Page& p) { volume_flow_of(p, held(p).Qv, "Text_qm", FlowTested::no); }
 
 void OD_qv_m3_h(Page& p) {
     auto& h = held(p).qv_m3_h;
@@ -133,18 +142,11 @@ void OD_calcul_pertes_de_charges(Page& p) { pressure_loss_from(p, held(p).pertes
 // --- "Delta P" ---
 
 void OD_calcul_re_pour_deltap(Page& p) {
-    auto& h = held(p).re_pour_deltap;
-    read_into(p, {{h.Qm, Qm_in}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_Re_1", "Text_Re_bis"}, h.Re, h.D != 0 && h.nu != 0 && h.rho != 0 && h.Qm != 0,
-            [&] { return reynolds_from_kg_per_h(h.Qm, h.D, h.nu, h.rho); });
+    reynolds_of(p, held(p).re_pour_deltap, Qm_in, {"Text_Re_1", "Text_Re_bis"}, FlowTested::yes,
+                reynolds_from_kg_per_h);
 }
 
-void OD_calcul_int_1(Page& p) {
-    auto& h = held(p).int_1;
-    read_into(p, {{h.L1, L1_in}, {h.L2, L2_in}, {h.Re, "Text_Re_1"}, {h.D, D_in}, {h.d, d_in}});
-    compute(p, text_step, {"Text_int_1"}, h.C, h.D != 0 && h.d != 0 && h.Re != 0,
-            [&] { return discharge_coefficient(double(h.d) / h.D, h.L1, h.L2, h.Re); });
-}
+void OD_calcul_int_1(Page& p) { coefficient_at(p, held(p).int_1, "Text_Re_1", d_in, "Text_int_1"); }
 
 void OD_Calcul_DeltaP(Page& p) {
     auto& h = held(p).DeltaP;
@@ -158,28 +160,15 @@ void OD_calcul_pertes_de_charges_avec_delta_P(Page& p) {
     pressure_loss_from(p, held(p).pertes_avec_delta_P, "Text_DeltaPx", d_in);
 }
 
-void OD_calcul_Qv_avec_deltap(Page& p) {
-    auto& h = held(p).Qv_avec_deltap;
-    read_into(p, {{h.Qm, Qm_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_resultat_Qv"}, h.Qv, h.rho != 0 && h.Qm != 0,
-            [&] { return volume_flow(h.Qm, h.rho); });
-}
+void OD_calcul_Qv_avec_deltap(Page& p) { volume_flow_of(p, held(p).Qv_avec_deltap, Qm_in, FlowTested::yes); }
 
 // --- "Diamétre de l'orifice" ---
 
 void OD_calcul_Re_11(Page& p) {
-    auto& h = held(p).Re_11;
-    read_into(p, {{h.Qm, Qm_in}, {h.D, D_in}, {h.nu, nu_in}, {h.rho, rho_in}});
-    compute(p, text_step, {"Text_Re_11", "Text_Re_bis"}, h.Re, h.Qm != 0 && h.D != 0 && h.nu != 0 && h.rho != 0,
-            [&] { return reynolds_from_kg_per_h(h.Qm, h.D, h.nu, h.rho); });
+    reynolds_of(p, held(p).Re_11, Qm_in, {"Text_Re_11", "Text_Re_bis"}, FlowTested::yes, reynolds_from_kg_per_h);
 }
 
-void OD_calcul_c_1(Page& p) {
-    auto& h = held(p).c_1;
-    read_into(p, {{h.L1, L1_in}, {h.L2, L2_in}, {h.Re, "Text_Re_11"}, {h.D, D_in}, {h.d, d_in}});
-    compute(p, text_step, {"Text_int_1"}, h.C, h.D != 0 && h.d != 0 && h.Re != 0,
-            [&] { return discharge_coefficient(double(h.d) / h.D, h.L1, h.L2, h.Re); });
-}
+void OD_calcul_c_1(Page& p) { coefficient_at(p, held(p).c_1, "Text_Re_11", d_in, "Text_int_1"); }
 
 void OD_calcul_d_1(Page& p) {
     auto& h = held(p).d_1;
@@ -190,12 +179,7 @@ void OD_calcul_d_1(Page& p) {
             [&] { return first_bore(h.Qm, h.eps, h.D, h.dp, h.rho); });
 }
 
-void OD_Calcul_c11_pour_calcul_d(Page& p) {
-    auto& h = held(p).c11;
-    read_into(p, {{h.L1, L1_in}, {h.L2, L2_in}, {h.Re, "Text_Re_11"}, {h.D, D_in}, {h.d1, "Text_d_1"}});
-    compute(p, text_step, {"Text_c_1"}, h.C, h.D != 0 && h.d1 != 0 && h.Re != 0,
-            [&] { return discharge_coefficient(double(h.d1) / h.D, h.L1, h.L2, h.Re); });
-}
+void OD_Calcul_c11_pour_calcul_d(Page& p) { coefficient_at(p, held(p).c11, "Text_Re_11", "Text_d_1", "Text_c_1"); }
 
 void OD_calcul_d_2(Page& p) {
     auto& h = held(p).d_2;

@@ -33,32 +33,38 @@ constexpr const char* eps_in = "Text_coefficient_de_détente";
 constexpr const char* nu_in = "Text_Nu";
 
 // What each procedure last read, and its held result: 0 at the start of a run, kept for the whole run
-// (an unloaded page leaves them as they are).
+// (an unloaded page leaves them as they are). Procedures that compute the same quantity share a shape.
 struct OrificeHeld {
+    struct Reynolds { float Qm = 0, D = 0, nu = 0, rho = 0, Re = 0; };                 // Re of a mass flow
+    template <class V> struct Corrected { V Re = 0, C1 = 0, D = 0, d = 0, C = 0; };    // C1 + b(β, Re)
+    template <class V> struct Flow { V K = 0, C = 0, Qm = 0; };                         // Qm = C × K
+    struct Coefficient { float L1 = 0, L2 = 0, Re = 0, D = 0, d = 0, C = 0; };          // C(β, L1, L2, Re)
+    struct VolumeFlow { double Qm = 0, rho = 0, Qv = 0; };
+    struct Loss { double dp = 0, D = 0, d = 0, loss = 0; };
+
     struct { float eps = 0, D = 0, d = 0, L1 = 0, L2 = 0, C1 = 0; } C1;
     struct { float eps = 0, D = 0, d = 0, dp = 0, rho = 0, K = 0; } constante;
-    struct { double K = 0, C1 = 0, Qm1 = 0; } Qm1;
-    struct { float Qm1 = 0, D = 0, nu = 0, rho = 0, Re1 = 0; } Re1;
-    struct { float Re1 = 0, C1 = 0, D = 0, d = 0, C2 = 0; } C2;
-    struct { float K = 0, C2 = 0, Qm2 = 0; } Qm2;
-    struct { float Qm2 = 0, D = 0, nu = 0, rho = 0, Re2 = 0; } Re2;
-    struct { double Re2 = 0, C1 = 0, D = 0, d = 0, C3 = 0; } C3;
-    struct { float K = 0, C3 = 0, Qm3 = 0; } Qm3;
-    struct { float Qm3 = 0, D = 0, nu = 0, rho = 0, Re3 = 0; } Re3;
-    struct { double Re3 = 0, C1 = 0, D = 0, d = 0, C4 = 0; } C4;
-    struct { float K = 0, C4 = 0, Qm = 0; } Qm;
-    struct { double Qm = 0, rho = 0, Qv = 0; } Qv;
+    Flow<double> Qm1;
+    Reynolds Re1;
+    Corrected<float> C2;
+    Flow<float> Qm2;
+    Reynolds Re2;
+    Corrected<double> C3;
+    Flow<float> Qm3;
+    Reynolds Re3;
+    Corrected<double> C4;
+    Flow<float> Qm;
+    VolumeFlow Qv;
     struct { double Qv = 0, Qv_per_hour = 0; } qv_m3_h;
-    struct { float Qm = 0, D = 0, nu = 0, rho = 0, Re = 0; } re_pour_deltap;
-    struct { float L1 = 0, L2 = 0, Re = 0, D = 0, d = 0, C = 0; } int_1;
+    Reynolds re_pour_deltap;
+    Coefficient int_1;
     struct { float eps = 0, Qm = 0, D = 0, d = 0, C = 0, rho = 0, dp = 0; } DeltaP;
-    struct Loss { double dp = 0, D = 0, d = 0, loss = 0; };
     Loss pertes_de_charges, pertes_avec_delta_P, pertes_avec_calcul_d;
-    struct { double Qm = 0, rho = 0, Qv = 0; } Qv_avec_deltap;
+    VolumeFlow Qv_avec_deltap;
     struct { float Qm = 0, eps = 0, D = 0, dp = 0, rho = 0, d1 = 0; } d_1;
-    struct { float L1 = 0, L2 = 0, Re = 0, D = 0, d = 0, C = 0; } c_1;
-    struct { float Qm = 0, D = 0, nu = 0, rho = 0, Re = 0; } Re_11;
-    struct { float L1 = 0, L2 = 0, Re = 0, D = 0, d1 = 0, C = 0; } c11;
+    Coefficient c_1;
+    Reynolds Re_11;
+    Coefficient c11;  // at the first estimate of the bore, d = d1
     struct { float C = 0, Qm = 0, eps = 0, D = 0, dp = 0, rho = 0, L1 = 0, L2 = 0, Re = 0, d2 = 0; } d_2;
     struct { float dp = 0, kappa = 0, P = 0, d = 0, D = 0, eps = 0; } coef_de_détente;
     struct { float D = 0, L2 = 0; } longueur_amont;
