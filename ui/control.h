@@ -20,6 +20,8 @@ enum class Look {
     unit,         // the unit beside a field
     result,       // a result field
     line,         // a decoration drawn as a horizontal line
+    status,       // a live statement of what the results stand on (the choices in force, a verdict)
+    alert,        // the same, when it warns (out of the range of use): drawn in warning colour, with a sign
 };
 
 // Where the window puts a control inside its frame (or the page): a cell of the frame's grid.

@@ -102,6 +102,13 @@ void Page::set_caption(std::string_view name, std::string caption) {
     changed(c);
 }
 
+void Page::set_look(std::string_view name, Look look) {
+    Control& c = mutable_control(name);
+    if (c.look == look) return;
+    c.look = look;
+    changed(c);
+}
+
 void Page::set_visible(std::string_view name, bool visible) {
     Control& c = mutable_control(name);
     if (c.visible == visible) return;

@@ -69,6 +69,7 @@ public:
     // --- Page logic ---
     void set_text(std::string_view name, std::string text);  // field: raises Change; combo: no event
     void set_caption(std::string_view name, std::string caption);
+    void set_look(std::string_view name, Look look);  // how the window draws it; the logic never reads it
     void set_visible(std::string_view name, bool visible);
     void show(std::initializer_list<std::string_view> names);
     void hide(std::initializer_list<std::string_view> names);

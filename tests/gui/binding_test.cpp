@@ -82,6 +82,21 @@ TEST_F(Binding, AWidgetPerControlNamedAfterIt) {
     EXPECT_EQ(find<QPushButton>(binding, "bench", "bt_close")->text(), "Fermer && quitter");
 }
 
+// A label whose look the page changes is drawn anew: an alert in the warning colour with its sign,
+// back to a plain statement without either; its exact caption never carries the sign.
+TEST_F(Binding, ALookChangedByThePageIsDrawnAnew) {
+    Page& p = app.page("bench");
+    auto* label = find<QLabel>(binding, "bench", "lbl_titre");
+    p.set_caption("lbl_titre", "Hors du domaine");
+    p.set_look("lbl_titre", cf::Look::alert);
+    EXPECT_EQ(label->text(), QString::fromUtf8("\u26A0 Hors du domaine"));
+    EXPECT_TRUE(label->styleSheet().contains("color"));
+    EXPECT_EQ(cf::qt::PageWindow::control_text(label), "Hors du domaine");
+    p.set_look("lbl_titre", cf::Look::status);
+    EXPECT_EQ(label->text(), "Hors du domaine");
+    EXPECT_TRUE(label->styleSheet().isEmpty());
+}
+
 TEST_F(Binding, TypingRaisesOneChangePerKeyAndTheModelUpdatesTheOtherWidgets) {
     int changes = 0;
     app.page("bench").on_change("txt_in", [&](Page&) { ++changes; });

@@ -109,7 +109,9 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 QString drawn_caption(const Control& c) {
     static const QRegularExpression run_of_blanks(" {3,}");
     if (c.look == Look::unit) return q(c.text);
-    return q(c.text).replace(run_of_blanks, "\n");
+    QString drawn = q(c.text).replace(run_of_blanks, "\n");
+    if (c.look == Look::alert && !drawn.isEmpty()) drawn.prepend(QString::fromUtf8("\u26A0 "));
+    return drawn;
 }
 
 // A raised label laid over another label's cell stands just after that label's leading number.
@@ -139,7 +141,18 @@ void place_raised_labels(const Page& page, const std::map<std::string, QWidget*>
 // A button's caption is shown as it stands: '&' is not a mnemonic here.
 QString button_caption(const std::string& caption) { return q(caption).replace("&", "&&"); }
 
-void apply_look(QWidget* w, Look look) {
+const char* const look_property = "calcfluides_look";
+
+// The look of a control, applied once, and again when the page changes it: the font and colours are
+// first brought back to the window's, so that a look never keeps a trace of the previous one.
+// Says whether it changed anything.
+bool apply_look(QWidget* w, Look look) {
+    if (w->property(look_property).isValid()) {
+        if (w->property(look_property).toInt() == static_cast<int>(look)) return false;
+        w->setStyleSheet({});
+        w->setFont(QFont());
+    }
+    w->setProperty(look_property, static_cast<int>(look));
     QFont f = w->font();
     switch (look) {
         case Look::title:
@@ -147,7 +160,8 @@ void apply_look(QWidget* w, Look look) {
             f.setPointSizeF(f.pointSizeF() * 1.25);
             break;
         case Look::heading: f.setBold(true); break;
-        case Look::warning: w->setStyleSheet("color: #a00000;"); break;
+        case Look::warning:
+        case Look::alert: w->setStyleSheet("color: #a00000;"); break;
         case Look::note: f.setPointSizeF(f.pointSizeF() * 0.9); break;
         case Look::fixed_width: f.setFamily("monospace"); f.setStyleHint(QFont::Monospace); break;
         case Look::raised:
@@ -157,9 +171,11 @@ void apply_look(QWidget* w, Look look) {
         case Look::result: w->setStyleSheet("QLineEdit { background: #eef4ff; font-weight: bold; }"); break;
         case Look::plain:
         case Look::unit:
-        case Look::line: break;
+        case Look::line:
+        case Look::status: break;
     }
     w->setFont(f);
+    return true;
 }
 
 }  // namespace
@@ -316,6 +332,7 @@ void PageWindow::report(const std::function<void(Page&)>& action) {
 void PageWindow::sync(const Control& c) {
     QWidget* w = widgets_.at(c.name);
     const QSignalBlocker blocker(w);
+    const bool look_changed = apply_look(w, c.look);
     switch (c.kind) {
         case ControlKind::field: {
             auto* e = static_cast<QLineEdit*>(w);
@@ -328,7 +345,7 @@ void PageWindow::sync(const Control& c) {
         }
         case ControlKind::label: {
             auto* l = static_cast<QLabel*>(w);
-            if (l->property(caption_property).toString() != q(c.text) || l->text().isEmpty()) {
+            if (look_changed || l->property(caption_property).toString() != q(c.text) || l->text().isEmpty()) {
                 l->setProperty(caption_property, q(c.text));
                 l->setText(drawn_caption(c));
             }
