@@ -452,7 +452,7 @@ void hide_result_fields(Page& p) {
 // "Initialisation": the page back to its start state, the Pn and Tn fields of the RHOc and RHOn frames
 // keeping what the user typed. Every field emptied or set runs its Change handler, which hides the
 // "Résultat" buttons again.
-void initialise(Page& p) {
+void initialisation(Page& p) {
     p.hide({"txt_Z", "lbl_Z", "txt_P", "lbl_P", "lbl_P_unités", "bt_résultat_RHOexact_masse_volumique", "txt_RHO_exact",
             "lbl_RHOexact", "lbl_RHOexact_unités"});
     p.hide(navigation_buttons);
@@ -674,7 +674,7 @@ void define(Page& p) {
     on_changes(p, {"txt_Z", "txt_P"}, exact_input_changed);
     // The two steam "Résultat" buttons do nothing: the results are already shown live.
 
-    p.on_click("bt_initialisation", initialise);
+    p.on_click("bt_initialisation", initialisation);
     p.on_click("Command2", return_home);
     p.on_click("Command1", [](Page& page) { navigation::open_calculator(page, pages::orifice_plate); });
     p.on_click("bt_RHO_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
