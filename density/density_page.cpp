@@ -6,6 +6,8 @@
 
 #include "core/saturated_steam_table.h"
 #include "density/density_procedures.h"
+#include "density/density_units.h"
+#include "density/gas_frames.h"
 #include "shell/navigation.h"
 #include "shell/page_names.h"
 #include "ui/completeness.h"
@@ -26,121 +28,6 @@ const Names choice_buttons = {"bt_gaz20", "bt_vapeur_saturée20", "bt_vapeur_sur
 
 const Names option_buttons = {"opbt_RHOc21", "opbt_RHOc22", "opbt_RHOn21", "opbt_RHOn22", "opbt_RHOs21", "opbt_RHOs22"};
 
-// "Label :" [field] "unit" of an input frame; the unit label may be absent.
-struct Input {
-    const char* label;
-    const char* caption;
-    const char* field;
-    const char* unit_label;
-    const char* unit;
-    const char* text;  // at design time
-};
-
-// The result of an input frame and its "Résultat" button, shown and hidden together in this order.
-struct ResultGroup {
-    const char* label;
-    const char* field;
-    const char* unit;
-    const char* button;
-};
-
-// One gas input frame: on the left the known density, the known state's pressure and temperature, the
-// other state's pressure and temperature; on the right the two compressibility factors and the result.
-struct GasFrame {
-    const char* frame;
-    std::array<Input, 5> inputs;
-    std::array<Input, 2> compressibility;  // both "1" at design time
-    ResultGroup result;
-    const char* result_caption;
-};
-
-constexpr const char* bar = "Bar abs.";
-constexpr const char* celsius = "°C";
-constexpr const char* kg_m3 = "Kg/m3";
-
-const GasFrame RHOc_from_RHOn = {
-    "fr_calcul_de_RHOc_avec_RHOn",
-    {{{"lbl_RHOn_pour_RHOc", "RHOn :", "txt_RHOn_pour_RHOc", "lbl_RHOn_pour_RHOc_unités", kg_m3, ""},
-      {"lbl_Pn_pour_RHOc", "Pn :", "txt_Pn_pour_RHOc", "lbl_Pn_pour_RHOc_unités", bar, "1.013"},
-      {"lbl_Tn_pour_RHOc", "Tn :", "txt_Tn_pour_RHOc", "lbl_Tn_pour_RHOc_unités", celsius, "0"},
-      {"lbl_Pc_pour_RHOc21", "Pc :", "txt_Pc_pour_RHOc21", "lbl_Pc_pour_RHOc21_unités", bar, ""},
-      {"lbl_Tc_pour_RHOc21", "Tc :", "txt_Tc_pour_RHOc21", "lbl_Tc_pour_RHOc21_unités", celsius, ""}}},
-    {{{"Label_zn_pour_calcul_rhoc_avec_rhon", "Zn:", "Text_zn_pour_calcul_rhoc_avec_rhon", "", "", "1"},
-      {"Label_zc_pour_calcul_rhoc_avec_rhon", "Zc:", "Text_zc_pour_calcul_rhoc_avec_rhon", "", "", "1"}}},
-    {"lbl_résultat_RHOc_avec_RHOn", "txt_résultat_RHOc_avec_RHOn", "lbl_résultat_RHOc_avec_RHOn_unités",
-     "cmd_calcul_RHOc_avec_RHOn"},
-    "RHOc=",
-};
-
-const GasFrame RHOc_from_RHOs = {
-    "fr_calcul_de_RHOc_avec_RHOs",
-    {{{"lbl_RHOs_pour_RHOc", "RHOs :", "txt_RHOs_pour_RHOc", "lbl_RHOs_pour_RHOc_unités", kg_m3, ""},
-      {"lbl_Ps_pour_RHOc", "Ps :", "txt_Ps_pour_RHOc", "lbl_Ps_pour_RHOc_unités", bar, ""},
-      {"lbl_Ts_pour_RHOc", "Ts :", "txt_Ts_pour_RHOc", "lbl_Ts_pour_RHOc_unités", celsius, ""},
-      {"lbl_Pc_pour_RHOc22", "Pc :", "txt_Pc_pour_RHOc22", "lbl_Pc_pour_RHOc22_unités", bar, ""},
-      {"lbl_Tc_pour_RHOc22", "Tc :", "txt_Tc_pour_RHOc22", "lbl_Tc_pour_RHOc22_unités", celsius, ""}}},
-    {{{"Label3", "Zs:", "Text_zs_pour_calcul_rhoc", "", "", "1"},
-      {"Label_zc_pour_calcul_rhoc", "Zc:", "Text_zc_pour_calcul_rhoc", "", "", "1"}}},
-    {"lbl_résultat_RHOc_avec_RHOs", "txt_résultat_RHOc_avec_RHOs", "lbl_résultat_RHOc_avec_RHOs_unités",
-     "cmd_calcul_RHOc_avec_RHOs"},
-    "RHOc =",
-};
-
-const GasFrame RHOn_from_RHOc = {
-    "fr_calcul_de_RHOn_avec_RHOc",
-    {{{"lbl_RHOc_pour_RHOn", "RHOc :", "txt_RHOc_pour_RHOn", "lbl_RHOc_pour_RHOn_unites", kg_m3, ""},
-      {"lbl_Pc_pour_RHOn", "Pc :", "txt_Pc_pour_RHOn", "lbl_Pc_pour_RHOn_unités", bar, ""},
-      {"lbl_Tc_pour_RHOn", "Tc :", "txt_Tc_pour_RHOn", "lbl_Tc_pour_RHOn_unités", celsius, ""},
-      {"lbl_Pn_pour_RHOn21", "Pn :", "txt_Pn_pour_RHOn21", "lbl_Pn_pour_RHOn21_unités", bar, "1.013"},
-      {"lbl_Tn_pour_RHOn21", "Tn :", "txt_Tn_pour_RHOn21", "lbl_Tn_pour_RHOn21_unités", celsius, "0"}}},
-    {{{"Label_zc_pour_calcul_rhon_avec_rhoc", "Zc:", "Text_zc_pour_calcul_rhon_avec_rhoc", "", "", "1"},
-      {"Label_zn_pour_calcul_rhon_avec_rhoc", "Zn:", "Text_zn_pour_calcul_rhon_avec_rhoc", "", "", "1"}}},
-    {"lbl_résultat_RHOn_avec_RHOc", "txt_résultat_RHOn_avec_RHOc", "lbl_résultat_RHOn_avec_RHOc_unités",
-     "bt_resultat_RHOn_avec_RHOc"},
-    "RHOn=",
-};
-
-const GasFrame RHOn_from_RHOs = {
-    "fr_calcul_de_RHOn_avec_RHOS",
-    {{{"lbl_RHOs_pour_RHOn", "RHOs :", "txt_RHOs_pour_RHOn", "lbl_RHOs_pour_RHOn_unités", kg_m3, ""},
-      {"lbl_Ps_pour_RHOn", "Ps :", "txt_Ps_pour_RHOn", "lbl_Ps_pour_RHOn_unités", bar, ""},
-      {"lbl_Ts_pour_RHOn", "Ts :", "txt_Ts_pour_RHOn", "lbl_Ts_pour_RHOn_unités", celsius, ""},
-      {"lbl_Pn_pour_RHOn22", "Pn :", "txt_Pn_pour_RHOn22", "lbl_Pn_pour_RHOn22_unités", bar, "1.013"},
-      {"lbl_Tn_pour_RHOn22", "Tn :", "txt_Tn_pour_RHOn22", "lbl_Tn_pour_RHOn22_unités", celsius, "0"}}},
-    {{{"Label_zs_pour_calcul_rhon_avc_rhos", "Zs:", "Text_Zs_pour_calcul_rhon_avec_rhos", "", "", "1"},
-      {"Label_zn_pour_calcul_rhon_avc_rhos", "Zn:", "Text_Zn_pour_calcul_rhon_avec_rhos", "", "", "1"}}},
-    {"lbl_résultat_RHOn_avec_RHOs", "txt_résultat_RHOn_avec_RHOs", "lbl_résultat_RHOn_avec_RHOs_unités",
-     "bt_resultat_RHOn_avec_RHOsc"},
-    "RHOn=",
-};
-
-const GasFrame RHOs_from_RHOn = {
-    "fr_calcul_de_RHOs_avec_RHOn",
-    {{{"lbl_RHOn_pour_RHOs", "RHOn :", "txt_RHOn_pour_RHOs", "lbl_RHOn_pour_RHOs_unités", kg_m3, ""},
-      {"lbl_Pn_pour_RHOs", "Pn :", "txt_Pn_pour_RHOs", "lbl_Pn_pour_RHOs_unités", bar, ""},
-      {"lbl_Tn_pour_RHOs", "Tn :", "txt_Tn_pour_RHOs", "lbl_Tn_pour_RHOs_unités", celsius, ""},
-      {"lbl_Ps_pour_RHOs21", "Ps :", "txt_Ps_pour_RHOs21", "lbl_Ps_pour_RHOs21_unités", bar, ""},
-      {"lbl_Ts_pour_RHOs21", "Ts :", "txt_Ts_pour_RHOs21", "lbl_Ts_pour_RHOs21_unités", celsius, ""}}},
-    {{{"Label_Zs_pour_calcul_rhos_avec_rhon", "Zs:", "Text_zs_pour_calcul_rhos_avec_rhon", "", "", "1"},
-      {"Label_Zn_pour_calcul_rhos_avec_rhon", "Zn:", "Text_zn_pour_calcul_rhos_avec_rhon", "", "", "1"}}},
-    {"lbl_résultat_RHOs_avec_RHOn", "txt_résultat_RHOs_avec_RHOn", "lbl_résultat_RHOs_avec_RHOn_unités",
-     "cmd_calcul_RHOs_avec_RHOn"},
-    "RHOs=",
-};
-
-const GasFrame RHOs_from_RHOc = {
-    "fr_calcul_de_RHOs_avec_RHOc",
-    {{{"lbl_RHOc_pour_RHOs", "RHOc :", "txt_RHOc_pour_RHOs", "fr_calcul_de_RHOs_avec_RHOc_unités", kg_m3, ""},
-      {"lbl_Pc_pour_RHOs", "Pc :", "txt_Pc_pour_RHOs", "lbl_Pc_pour_RHOs_unités", bar, ""},
-      {"lbl_Tc_pour_RHOs", "Tc :", "txt_Tc_pour_RHOs", "lbl_Tc_pour_RHOs_unités", celsius, ""},
-      {"lbl_Ps_pour_RHOs22", "Ps :", "txt_Ps_pour_RHOs22", "lbl_Ps_pour_RHOs22_unités", bar, ""},
-      {"lbl_Ts_pour_RHOs22", "Ts :", "txt_Ts_pour_RHOs22", "lbl_Ts_pour_RHOs22_unités", celsius, ""}}},
-    {{{"Label_zs_pour_calcul_rhos_avec_rhoc", "Zs:", "Text_zs_pour_calcul_rhos_avec_rhoc", "", "", "1"},
-      {"Label_Zc_pour_calcul_rhos_avec_rhoc", "Zc:", "Text_zc_pour_calcul_rhos_avec_rhoc", "", "", "1"}}},
-    {"lbl_résultat_RHOs_avec_RHOc", "txt_résultat_RHOs_avec_RHOc", "lbl_résultat_RHOs_avec_RHOc_unités",
-     "cmd_calcul_RHOs_avec_RHOc"},
-    "RHOs=",
-};
 
 // A density to compute: its calculation frame, the hypothesis frame in it, and the two options of
 // "Nous connaissons :" with the input frame each opens.
@@ -161,17 +48,6 @@ const std::array<Calculation, 3> calculations = {{
     {"fr_calcul_RHOs", "Fr_hypothése_RHOs", "lbl_RHOs", {"opbt_RHOs21", "opbt_RHOs22"},
      {"RHOn, Pn et Tn", "RHOc, Pc et Tc"}, {&RHOs_from_RHOn, &RHOs_from_RHOc}},
 }};
-
-const std::array<const GasFrame*, 6> gas_frames = {&RHOc_from_RHOn, &RHOc_from_RHOs, &RHOn_from_RHOc,
-                                                   &RHOn_from_RHOs, &RHOs_from_RHOn, &RHOs_from_RHOc};
-
-// The Pn and Tn fields that keep what the user typed through "Initialisation" and the return home.
-bool keeps_its_text(std::string_view field) {
-    for (auto kept : {"txt_Pn_pour_RHOc", "txt_Tn_pour_RHOc", "txt_Pn_pour_RHOn21", "txt_Tn_pour_RHOn21",
-                      "txt_Pn_pour_RHOn22", "txt_Tn_pour_RHOn22"})
-        if (field == kept) return true;
-    return false;
-}
 
 // The superheated steam results: the approximate value with the Z and P inputs it reveals, then the
 // exact value.
@@ -242,25 +118,6 @@ const char* const superheated_steam_abbreviations =
     "vapeur                      Tsur=Température de la                vapeur surchauffée              "
     "               Tsat=Température de la                vapeur saturée";
 
-// --- Definition helpers ---
-
-void input_rows(PageBuilder& b, const GasFrame& g) {
-    b.in(g.frame);
-    for (const Input& i : g.inputs) {
-        input_row(b, i.label, i.caption, i.field, i.unit_label, i.unit).text(i.text);
-    }
-    // The right-hand column: the compressibility factors, the result and its "Résultat" button.
-    for (int row = 0; row < 2; ++row) {
-        const Input& z = g.compressibility[row];
-        b.label(z.label, z.caption).at(row, 3);
-        b.field(z.field, z.text).at(row, 4);
-    }
-    b.label(g.result.label, g.result_caption).hidden().at(3, 3);
-    b.field(g.result.field).look(Look::result).hidden().at(3, 4);
-    b.label(g.result.unit, kg_m3).look(Look::unit).hidden().at(3, 5);
-    b.button(g.result.button, "Résultat").hidden().at(4, 4);
-}
-
 // --- Handlers ---
 
 using Procedure = void (*)(Page&);
@@ -291,80 +148,6 @@ Page::Handler choose_known_density(std::string_view frame, std::string_view othe
         p.show({frame});
         p.disable({other_option});
         p.focus(known_density);
-    };
-}
-
-void set_result_group(Page& p, const ResultGroup& r, bool visible) {
-    for (const char* control : {r.label, r.field, r.unit, r.button}) p.set_visible(control, visible);
-}
-
-// The Change rule of a gas input frame: the result shown and recomputed while the frame is complete,
-// hidden (keeping its last text) otherwise.
-void show_result_if(Page& p, const ResultGroup& r, bool complete, Procedure procedure) {
-    set_result_group(p, r, complete);
-    if (complete) procedure(p);
-}
-
-void RHOc_from_RHOn_changed(Page& p) {
-    show_result_if(p, RHOc_from_RHOn.result,
-                   not_zero(p, {"txt_Pn_pour_RHOc", "Text_zc_pour_calcul_rhoc_avec_rhon",
-                                "Text_zn_pour_calcul_rhoc_avec_rhon"}) &&
-                       filled(p, {"txt_Tc_pour_RHOc21", "txt_Pc_pour_RHOc21", "txt_Tn_pour_RHOc", "txt_Pn_pour_RHOc",
-                                  "txt_RHOn_pour_RHOc"}),
-                   density::RHOc_avec_RHOn);
-}
-
-void RHOc_from_RHOs_changed(Page& p) {
-    show_result_if(p, RHOc_from_RHOs.result,
-                   not_zero(p, {"txt_Ps_pour_RHOc", "Text_zc_pour_calcul_rhoc", "Text_zs_pour_calcul_rhoc"}) &&
-                       filled(p, {"txt_Tc_pour_RHOc22", "txt_Pc_pour_RHOc22", "txt_Ts_pour_RHOc", "txt_Ps_pour_RHOc",
-                                  "txt_RHOs_pour_RHOc"}),
-                   density::RHOc_avec_RHOs);
-}
-
-void RHOn_from_RHOc_changed(Page& p) {
-    show_result_if(p, RHOn_from_RHOc.result,
-                   not_zero(p, {"txt_Pc_pour_RHOn", "Text_zn_pour_calcul_rhon_avec_rhoc",
-                                "Text_zc_pour_calcul_rhon_avec_rhoc"}) &&
-                       filled(p, {"txt_RHOc_pour_RHOn", "txt_Pc_pour_RHOn", "txt_Tc_pour_RHOn", "txt_Pn_pour_RHOn21",
-                                  "txt_Tn_pour_RHOn21"}),
-                   density::RHOn_avec_RHOc);
-}
-
-void RHOn_from_RHOs_changed(Page& p) {
-    show_result_if(p, RHOn_from_RHOs.result,
-                   not_zero(p, {"txt_Ps_pour_RHOn", "Text_Zn_pour_calcul_rhon_avec_rhos",
-                                "Text_Zs_pour_calcul_rhon_avec_rhos"}) &&
-                       filled(p, {"txt_RHOs_pour_RHOn", "txt_Ps_pour_RHOn", "txt_Ts_pour_RHOn", "txt_Pn_pour_RHOn22",
-                                  "txt_Tn_pour_RHOn22"}),
-                   density::RHOn_avec_RHOs);
-}
-
-// Pn is tested for text only: a Pn of 0 reaches the procedure, whose guard shows the held result.
-void RHOs_from_RHOn_changed(Page& p) {
-    show_result_if(p, RHOs_from_RHOn.result,
-                   not_zero(p, {"txt_Ps_pour_RHOs21", "Text_zs_pour_calcul_rhos_avec_rhon",
-                                "Text_zn_pour_calcul_rhos_avec_rhon"}) &&
-                       filled(p, {"txt_Ts_pour_RHOs21", "txt_Ps_pour_RHOs21", "txt_Tn_pour_RHOs", "txt_Pn_pour_RHOs",
-                                  "txt_RHOn_pour_RHOs"}),
-                   density::RHOs_avec_RHOn);
-}
-
-// The compressibility factors are no members of this frame: they are read when another member changes
-// or "Résultat" is clicked. Pc is tested for text only, like Pn in the frame above.
-void RHOs_from_RHOc_changed(Page& p) {
-    show_result_if(p, RHOs_from_RHOc.result,
-                   not_zero(p, {"txt_Ps_pour_RHOs22"}) &&
-                       filled(p, {"txt_RHOc_pour_RHOs", "txt_Pc_pour_RHOs", "txt_Tc_pour_RHOs", "txt_Ps_pour_RHOs22",
-                                  "txt_Ts_pour_RHOs22"}),
-                   density::RHOs_avec_RHOc);
-}
-
-// A "Résultat" button that repeats the computation: the result shown (it already is), then computed.
-Page::Handler repeat_result(const ResultGroup& r, Procedure procedure) {
-    return [&r, procedure](Page& p) {
-        p.show({r.label, r.field, r.unit});
-        procedure(p);
     };
 }
 
@@ -431,17 +214,6 @@ void enable_and_clear_options(Page& p) {
         p.enable({option});
         p.set_selected(option, false);
     }
-}
-
-void set_compressibility_factors_to_1(Page& p) {
-    for (const GasFrame* g : gas_frames)
-        for (const Input& z : g->compressibility) p.set_text(z.field, "1");
-}
-
-// The inputs of a gas frame emptied, but the Pn and Tn fields that keep their text.
-void empty_inputs(Page& p, const GasFrame& g) {
-    for (const Input& i : g.inputs)
-        if (!keeps_its_text(i.field)) p.set_text(i.field, "");
 }
 
 void hide_result_fields(Page& p) {
@@ -562,7 +334,7 @@ void define(Page& p) {
         b.row(); b.label(c.label, "Nous connaissons :");
                  b.option(c.options[0], c.captions[0]);
                  b.option(c.options[1], c.captions[1]);
-        for (const GasFrame* g : c.inputs) input_rows(b, *g);
+        for (const GasFrame* g : c.inputs) gas_frame_rows(b, *g);
     }
 
     // Saturated steam: a pressure or a temperature from the table, the other and the density shown.
@@ -641,30 +413,13 @@ void define(Page& p) {
             p.on_click(c.options[i], choose_known_density(c.inputs[i]->frame, c.options[1 - i],
                                                           c.inputs[i]->inputs[0].field));
 
-    on_changes(p, {"txt_RHOn_pour_RHOc", "txt_Pn_pour_RHOc", "txt_Tn_pour_RHOc", "txt_Pc_pour_RHOc21",
-                   "txt_Tc_pour_RHOc21", "Text_zc_pour_calcul_rhoc_avec_rhon", "Text_zn_pour_calcul_rhoc_avec_rhon"},
-               RHOc_from_RHOn_changed);
-    on_changes(p, {"txt_RHOs_pour_RHOc", "txt_Ps_pour_RHOc", "txt_Ts_pour_RHOc", "txt_Pc_pour_RHOc22",
-                   "txt_Tc_pour_RHOc22", "Text_zc_pour_calcul_rhoc", "Text_zs_pour_calcul_rhoc"},
-               RHOc_from_RHOs_changed);
-    on_changes(p, {"txt_RHOc_pour_RHOn", "txt_Pc_pour_RHOn", "txt_Tc_pour_RHOn", "txt_Pn_pour_RHOn21",
-                   "txt_Tn_pour_RHOn21", "Text_zc_pour_calcul_rhon_avec_rhoc", "Text_zn_pour_calcul_rhon_avec_rhoc"},
-               RHOn_from_RHOc_changed);
-    on_changes(p, {"txt_RHOs_pour_RHOn", "txt_Ps_pour_RHOn", "txt_Ts_pour_RHOn", "txt_Pn_pour_RHOn22",
-                   "txt_Tn_pour_RHOn22", "Text_Zn_pour_calcul_rhon_avec_rhos", "Text_Zs_pour_calcul_rhon_avec_rhos"},
-               RHOn_from_RHOs_changed);
-    on_changes(p, {"txt_RHOn_pour_RHOs", "txt_Pn_pour_RHOs", "txt_Tn_pour_RHOs", "txt_Ps_pour_RHOs21",
-                   "txt_Ts_pour_RHOs21", "Text_zs_pour_calcul_rhos_avec_rhon", "Text_zn_pour_calcul_rhos_avec_rhon"},
-               RHOs_from_RHOn_changed);
-    on_changes(p, {"txt_RHOc_pour_RHOs", "txt_Pc_pour_RHOs", "txt_Tc_pour_RHOs", "txt_Ps_pour_RHOs22",
-                   "txt_Ts_pour_RHOs22"},
-               RHOs_from_RHOc_changed);
-
-    // The "Résultat" buttons of the two RHOc frames do nothing; the others repeat the computation.
-    p.on_click("bt_resultat_RHOn_avec_RHOc", repeat_result(RHOn_from_RHOc.result, density::RHOn_avec_RHOc));
-    p.on_click("bt_resultat_RHOn_avec_RHOsc", repeat_result(RHOn_from_RHOs.result, density::RHOn_avec_RHOs));
-    p.on_click("cmd_calcul_RHOs_avec_RHOc", repeat_result(RHOs_from_RHOc.result, density::RHOs_avec_RHOc));
-    p.on_click("cmd_calcul_RHOs_avec_RHOn", repeat_result(RHOs_from_RHOn.result, density::RHOs_avec_RHOn));
+    // Each gas frame: its Change rule, and its "Résultat" button where that computes the result again (the
+    // buttons of the two RHOc frames do nothing).
+    for (const GasFrame* g : gas_frames) {
+        on_member_changes(p, *g, [g](Page& page) { gas_frame_changed(page, *g); });
+        if (g->result_button == ResultButton::computes_again)
+            p.on_click(g->result.button, [g](Page& page) { repeat_result(page, *g); });
+    }
 
     p.on_click("bt_vapeur_saturée20", choose_saturated_steam);
     p.on_click("bt_vapeur_surchauffée20", choose_superheated_steam);
