@@ -41,6 +41,7 @@ struct Frame {
     const char* option;
     std::vector<std::tuple<const char*, const char*, Role>> fields;  // with a text that completes the frame
     const char* result;
+    const char* result_button;
 };
 
 const std::vector<Frame> frames = {
@@ -49,37 +50,37 @@ const std::vector<Frame> frames = {
       {"txt_Tn_pour_RHOc", "0", Role::filled}, {"txt_Pc_pour_RHOc21", "2", Role::filled},
       {"txt_Tc_pour_RHOc21", "0", Role::filled}, {"Text_zn_pour_calcul_rhoc_avec_rhon", "1", Role::not_zero},
       {"Text_zc_pour_calcul_rhoc_avec_rhon", "1", Role::not_zero}},
-     "txt_résultat_RHOc_avec_RHOn"},
+     "txt_résultat_RHOc_avec_RHOn", "cmd_calcul_RHOc_avec_RHOn"},
     {"bt_RHOc20", "opbt_RHOc22",
      {{"txt_RHOs_pour_RHOc", "5", Role::filled}, {"txt_Ps_pour_RHOc", "5", Role::filled_and_not_zero},
       {"txt_Ts_pour_RHOc", "0", Role::filled}, {"txt_Pc_pour_RHOc22", "2", Role::filled},
       {"txt_Tc_pour_RHOc22", "0", Role::filled}, {"Text_zs_pour_calcul_rhoc", "1", Role::not_zero},
       {"Text_zc_pour_calcul_rhoc", "1", Role::not_zero}},
-     "txt_résultat_RHOc_avec_RHOs"},
+     "txt_résultat_RHOc_avec_RHOs", "cmd_calcul_RHOc_avec_RHOs"},
     {"bt_RHOn20", "opbt_RHOn21",
      {{"txt_RHOc_pour_RHOn", "5", Role::filled}, {"txt_Pc_pour_RHOn", "5", Role::filled_and_not_zero},
       {"txt_Tc_pour_RHOn", "0", Role::filled}, {"txt_Pn_pour_RHOn21", "1.013", Role::filled},
       {"txt_Tn_pour_RHOn21", "0", Role::filled}, {"Text_zc_pour_calcul_rhon_avec_rhoc", "1", Role::not_zero},
       {"Text_zn_pour_calcul_rhon_avec_rhoc", "1", Role::not_zero}},
-     "txt_résultat_RHOn_avec_RHOc"},
+     "txt_résultat_RHOn_avec_RHOc", "bt_resultat_RHOn_avec_RHOc"},
     {"bt_RHOn20", "opbt_RHOn22",
      {{"txt_RHOs_pour_RHOn", "5", Role::filled}, {"txt_Ps_pour_RHOn", "5", Role::filled_and_not_zero},
       {"txt_Ts_pour_RHOn", "0", Role::filled}, {"txt_Pn_pour_RHOn22", "1.013", Role::filled},
       {"txt_Tn_pour_RHOn22", "0", Role::filled}, {"Text_Zs_pour_calcul_rhon_avec_rhos", "1", Role::not_zero},
       {"Text_Zn_pour_calcul_rhon_avec_rhos", "1", Role::not_zero}},
-     "txt_résultat_RHOn_avec_RHOs"},
+     "txt_résultat_RHOn_avec_RHOs", "bt_resultat_RHOn_avec_RHOsc"},
     {"bt_RHOs20", "opbt_RHOs21",
      {{"txt_RHOn_pour_RHOs", "1", Role::filled}, {"txt_Pn_pour_RHOs", "1.013", Role::filled},
       {"txt_Tn_pour_RHOs", "0", Role::filled}, {"txt_Ps_pour_RHOs21", "2", Role::filled_and_not_zero},
       {"txt_Ts_pour_RHOs21", "0", Role::filled}, {"Text_zs_pour_calcul_rhos_avec_rhon", "1", Role::not_zero},
       {"Text_zn_pour_calcul_rhos_avec_rhon", "1", Role::not_zero}},
-     "txt_résultat_RHOs_avec_RHOn"},
+     "txt_résultat_RHOs_avec_RHOn", "cmd_calcul_RHOs_avec_RHOn"},
     {"bt_RHOs20", "opbt_RHOs22",
      {{"txt_RHOc_pour_RHOs", "10", Role::filled}, {"txt_Pc_pour_RHOs", "10", Role::filled},
       {"txt_Tc_pour_RHOs", "0", Role::filled}, {"txt_Ps_pour_RHOs22", "5", Role::filled_and_not_zero},
       {"txt_Ts_pour_RHOs22", "0", Role::filled}, {"Text_zs_pour_calcul_rhos_avec_rhoc", "1", Role::no_handler},
       {"Text_zc_pour_calcul_rhos_avec_rhoc", "1", Role::no_handler}},
-     "txt_résultat_RHOs_avec_RHOc"},
+     "txt_résultat_RHOs_avec_RHOc", "cmd_calcul_RHOs_avec_RHOc"},
 };
 
 }  // namespace
@@ -105,6 +106,36 @@ TEST_F(DensityPage, EachGasFrameTestsItsFieldsAsItsTableSays) {
                 EXPECT_TRUE(rho().visible(f.result)) << field;
             }
         }
+    }
+}
+
+// Whatever the order of typing, once "Résultat" is clicked each frame shows the density of the inputs it
+// shows: the compressibility factors typed last count, also in the frame where they run nothing.
+TEST_F(DensityPage, AfterResultatEachFrameShowsTheDensityOfItsInputs) {
+    auto open = [&](const Frame& f) {
+        rho().user_click("bt_initialisation");
+        rho().user_click("bt_gaz20");
+        rho().user_click(f.density_button);
+        rho().user_click(f.option);
+    };
+    for (const Frame& f : frames) {
+        const auto& [factor1, text1, role1] = f.fields[5];
+        const auto& [factor2, text2, role2] = f.fields[6];
+        open(f);
+        type({{factor1, "0.8"}, {factor2, "1.25"}});
+        for (const auto& [field, text, role] : f.fields)
+            if (field != factor1 && field != factor2) rho().user_edit(field, text);
+        const std::string expected = rho().text(f.result);
+        ASSERT_NE(expected, "") << f.option;
+
+        open(f);
+        for (const auto& [field, text, role] : f.fields) rho().user_edit(field, text);
+        const std::string with_factors_1 = rho().text(f.result);
+        type({{factor1, "0.8"}, {factor2, "1.25"}});
+        rho().user_click(f.result_button);
+        EXPECT_NE(with_factors_1, expected) << f.option;
+        EXPECT_EQ(rho().text(f.result), expected) << f.option;
+        EXPECT_TRUE(rho().shown(f.result)) << f.option;
     }
 }
 
