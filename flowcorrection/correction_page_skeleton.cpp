@@ -125,7 +125,7 @@ void reset_choices(Page& p, const Reset& reset) {
 void reset_results_and_fields(Page& p, const Reset& reset) {
     p.hide(reset.results_hidden);
     for (const auto& [fields, text] : reset.texts)
-        for (auto field : fields) p.set_text(field, text);
+        for (auto field : fields) p.set_text(field, std::string(text));
 }
 
 void initialisation(Page& p, const Reset& reset) {

@@ -56,7 +56,7 @@ struct ChoiceFrame {
 // Fields set to one text.
 struct FieldTexts {
     Names fields;
-    const char* text;
+    std::string_view text;
 };
 
 // "Initialisation" and the return home, step by step in this order: the labels listed hidden first; the
