@@ -9,16 +9,13 @@ namespace {
 
 double beta_of(double d, double D) { return d / D; }
 
-// The flow equation solved for the diameter ratio: Qm / (ε × (π / 4) × D² × √(2 × ΔP × ρ)), with D in m
-// and ΔP in Pa, which equals C × β² / √(1 − β⁴).
+}  // namespace
+
 double flow_ratio(double Qm, double eps, double D, double dp, double rho) {
     return (Qm / 3600) / (eps * (pi / 4) * std::pow(D / 1000, 2) * std::sqrt(2 * dp * 100 * rho));
 }
 
-// β from X = β² / √(1 − β⁴).
 double beta_from_ratio(double X) { return std::pow(X * X / (1 + X * X), 0.25); }
-
-}  // namespace
 
 double base_coefficient(double beta, double L1, double L2) {
     // The standard lowers the coefficient of the L1 term for taps far upstream (D and D/2 taps).

@@ -77,6 +77,11 @@ double volume_flow(double Qm, double rho);
 //   A = (Qm / 3600) / (ε × (π / 4) × (D / 1000)² × √(2 × dp × 100 × ρ))   [Qm kg/h, dp mbar]
 // the ratio β solves β² / √(1 − β⁴) = A / C, that is β = (X² / (1 + X²))^¼ with X = A / C.
 //
+// The flow equation solved for the diameter ratio: A = C × β² / √(1 − β⁴), with A as above.
+double flow_ratio(double Qm, double eps, double D, double dp, double rho);
+// β from X = β² / √(1 − β⁴): β = (X² / (1 + X²))^¼.
+double beta_from_ratio(double X);
+
 // First estimate, with C = 0.6: d1 = D × (X² / (1 + X²))^¼.
 // Example: Qm 19785, ε 1, D 100, dp 100, ρ 1000 -> 50.2337
 double first_bore(double Qm, double eps, double D, double dp, double rho);

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "orifice/orifice_procedures.h"
+#include "orifice/orifice_procedures_2003.h"
+#include "orifice/orifice_status.h"
 #include "ui/completeness.h"
 
 namespace cf::orifice_frames {
@@ -28,27 +30,62 @@ Page::Handler swap(const char* hide, const char* show) {
     };
 }
 
+// The expansion factor of the standard in force, then what the page does after it.
+void expansion_factor(Page& p, const Page::Handler& then) {
+    if (orifice::standard_in_force(p) == orifice::Standard::iso2003)
+        orifice::OD_calcul_coef_de_détente_2003(p);
+    else
+        orifice::OD_calcul_coef_de_détente(p);
+    then(p);
+}
+
 // The alert of the calculator: two labels with one text in one place, so that it is visible exactly
 // while d >= D after a change of either field.
-Page::Handler bore_or_pipe_changed(const char* hidden_alert, const char* alert) {
+Page::Handler bore_or_pipe_changed(const char* hidden_alert, const char* alert, Page::Handler then) {
     return [=](Page& p) {
         p.hide({hidden_alert});
         p.set_visible(alert, p.value("Text_diam_plaque") >= p.value("Text__diam_cana"));
-        orifice::OD_calcul_coef_de_détente(p);
+        expansion_factor(p, then);
     };
+}
+
+// The formula of the expansion factor as each standard writes it.
+const char* expansion_formula(orifice::Standard s) {
+    return s == orifice::Standard::iso1991
+               ? "Epsilon = 1- (0,41+ 0,35 . (d/D)^4) . DeltaP/ (K.P)"
+               : "Epsilon = 1- (0,351+ 0,256 . (d/D)^4 + 0,93 . (d/D)^8) . (1 - ((P-DeltaP)/P)^(1/K))";
+}
+
+std::string expansion_note_text(orifice::Standard s) {
+    return lines({"Pour les gaz, le coefficient de détente est égal à :", expansion_formula(s),
+                  "Avec : - K = rapport des chaleurs massiques", "- P = pression amont du fluide",
+                  "- d = diamétre de la plaque à orifice", "- D = diamétre intérieur de la canalisation",
+                  "- DeltaP = différence de pression du à la", "vitesse découlement du fluide."});
+}
+
+std::string limits_text(orifice::Standard s) {
+    if (s == orifice::Standard::iso1991)
+        return lines({"Les diaphragmes des types normalisés ne doivent être utilisés conformément à la présente partie "
+                      "de l'ISO 5167 que dans les conditions suivantes :",
+                      "- Pour les diaphragmes avec prises de pression dans les angles:", "d >= 12,5mm",
+                      "50mm<=D<=1000mm", "0,2 <= Beta <=0.75", "Re>= 5000 pour 0,2<= Beta <= 0,45",
+                      "Re>=10000 pour Beta >= 0,45",
+                      "- Pour les diaphragmes avec prises de pression à la bride ou à D et D/2:", "d >= 12,5mm",
+                      "50mm<=D<=1000mm", "0,2 <= Beta <=0.75", "Re>=1260. Beta².D", "où D est en mm"});
+    return lines({"Les diaphragmes des types normalisés ne doivent être utilisés conformément à l'ISO 5167-2:2003 "
+                  "que dans les conditions suivantes :",
+                  "- Pour les diaphragmes avec prises de pression dans les angles ou à D et D/2:", "d >= 12,5mm",
+                  "50mm<=D<=1000mm", "0,1 <= Beta <=0.75", "Re>= 5000 pour 0,1<= Beta <= 0,56",
+                  "Re>=16000. Beta² pour Beta > 0,56", "- Pour les diaphragmes avec prises de pression à la bride:",
+                  "d >= 12,5mm", "50mm<=D<=1000mm", "0,1 <= Beta <=0.75", "Re>= 5000 et Re>=170. Beta².D",
+                  "où D est en mm", "- Pour les gaz : (P-DeltaP)/P >= 0,75"});
 }
 
 void expansion_note_contents(PageBuilder& b) {
     b.in(expansion_note);
     b.row(); b.label("Label_gaz", "Cas des Gaz").look(Look::heading);
              b.label("Label_coef_détente", "Cas des liquides").look(Look::heading);
-    b.row(); b.label("Label_gazs", lines({"Pour les gaz, le coefficient de détente est égal à :",
-                                          "Epsilon = 1- (0,41+ 0,35 . (d/D)^4) . DeltaP/ (K.P)",
-                                          "Avec : - K = rapport des chaleurs massiques",
-                                          "- P = pression amont du fluide", "- d = diamétre de la plaque à orifice",
-                                          "- D = diamétre intérieur de la canalisation",
-                                          "- DeltaP = différence de pression du à la",
-                                          "vitesse découlement du fluide."}));
+    b.row(); b.label("Label_gazs", expansion_note_text(orifice::Standard::iso1991));
              b.label("Label_liquide", "Pour les liquides, le coefficient de détente est égal à 1.");
     b.row(); b.label("Labe_nb", lines({"NB: Si le coefficient de détente n'est pas calculable pour le moment, il faut "
                                        "faire un premier calcul avec",
@@ -84,6 +121,10 @@ void expansion_calculator_contents(PageBuilder& b) {
     b.label("Label_alerte_4", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);
     b.label("Label_alerte2", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);
     b.button("Command_retour6", "Retour").at(first + 3, 0);
+    // Under ISO 5167-2:2003 the uncertainty of ε; the formula of the standard in force under it all.
+    b.label("Label_incertitude_E", "Incertitude sur le coefficient de détente (%) :").at(first + 4, 2);
+    b.field("Text_incertitude_E").look(Look::result).at(first + 4, 3);
+    b.label("Label_formule_E", expansion_formula(orifice::Standard::iso1991)).look(Look::note).at(first + 5, 0).span(4);
 }
 
 void reminders_contents(PageBuilder& b) {
@@ -113,15 +154,7 @@ void limits_contents(PageBuilder& b) {
     b.row(); b.label("Label_subsonique", lines({"Les calculs suivants ne sont applicables qu'aux appareils pour lesquels",
                                                 "l'écoulement reste subsonique!"}))
                  .look(Look::warning).span(2);
-    b.row(); b.label("Label4", lines({"Les diaphragmes des types normalisés ne doivent être utilisés conformément à la "
-                                      "présente partie de l'ISO 5167 que dans les conditions suivantes :",
-                                      "- Pour les diaphragmes avec prises de pression dans les angles:", "d >= 12,5mm",
-                                      "50mm<=D<=1000mm", "0,2 <= Beta <=0.75", "Re>= 5000 pour 0,2<= Beta <= 0,45",
-                                      "Re>=10000 pour Beta >= 0,45",
-                                      "- Pour les diaphragmes avec prises de pression à la bride ou à D et D/2:",
-                                      "d >= 12,5mm", "50mm<=D<=1000mm", "0,2 <= Beta <=0.75", "Re>=1260. Beta².D",
-                                      "où D est en mm"}))
-                 .span(2);
+    b.row(); b.label("Label4", limits_text(orifice::Standard::iso1991)).span(2);
     b.row(); b.label("Labe_détail", lines({"D = diamètre intérieur de la conduite d = diamètre plaque à orifice",
                                            "Beta= d/D"}));
              b.button("Command_retour", "Retour");
@@ -158,9 +191,19 @@ void reset_expansion_calculator(Page& p) {
     p.set_text("Text_diam_plaque", "mm");
     p.set_text("Text__diam_cana", "mm");
     p.set_text("Text_E", "");
+    p.set_text("Text_incertitude_E", "");
 }
 
-void define(PageBuilder& b) {
+void show_standard(Page& p, orifice::Standard s) {
+    p.set_caption("Label_gazs", expansion_note_text(s));
+    p.set_caption("Label_formule_E", expansion_formula(s));
+    p.set_caption("Label4", limits_text(s));
+    if (s == orifice::Standard::iso1991) p.set_text("Text_incertitude_E", "");
+}
+
+void recompute_expansion_factor(Page& p) { expansion_factor(p, [](Page&) {}); }
+
+void define(PageBuilder& b, const Page::Handler& after_calculator_change) {
     expansion_note_contents(b);
     expansion_calculator_contents(b);
     reminders_contents(b);
@@ -180,9 +223,11 @@ void define(PageBuilder& b) {
     p.on_click("Command_retour2", swap(reminders, initial));
     p.on_click("Command_retour", swap(limits, initial));
 
-    on_changes(p, {"Text__deltap_pour_E", "Text_K", "Text_pression_amont"}, orifice::OD_calcul_coef_de_détente);
-    p.on_change("Text_diam_plaque", bore_or_pipe_changed("Label_alerte2", "Label_alerte_4"));
-    p.on_change("Text__diam_cana", bore_or_pipe_changed("Label_alerte_4", "Label_alerte2"));
+    const Page::Handler& then = after_calculator_change;
+    on_changes(p, {"Text__deltap_pour_E", "Text_K", "Text_pression_amont"},
+               [then](Page& page) { expansion_factor(page, then); });
+    p.on_change("Text_diam_plaque", bore_or_pipe_changed("Label_alerte2", "Label_alerte_4", then));
+    p.on_change("Text__diam_cana", bore_or_pipe_changed("Label_alerte_4", "Label_alerte2", then));
 }
 
 }  // namespace cf::orifice_frames

@@ -3,9 +3,12 @@
 #include <memory>
 #include <string>
 
+#include "orifice/orifice_choices.h"
 #include "orifice/orifice_formulas.h"
 #include "orifice/orifice_frames.h"
 #include "orifice/orifice_procedures.h"
+#include "orifice/orifice_procedures_2003.h"
+#include "orifice/orifice_status.h"
 #include "parts/fluid_data_frame.h"
 #include "shell/navigation.h"
 #include "shell/page_names.h"
@@ -19,15 +22,7 @@ namespace {
 
 using namespace cf::orifice;
 namespace frames = cf::orifice_frames;
-
-
-// The page's buttons to the other calculators, shown by the choice of a calculation.
-const Names navigation_buttons = {"bt_dvs_calculs_de_débits_gaz", "bt_OD_calcul_DVS", "bt_OD_calcul_de_débits_gaz"};
-
-const Names tap_options = {"Option_dans_les_angles", "Option_a_d_et_demid", "Option_a_la_bride"};
-const Names calculation_options = {"Option_qm", "Option_deltap", "Option_d"};
-const Names six_options = {"Option_dans_les_angles", "Option_a_d_et_demid", "Option_a_la_bride",
-                           "Option_qm",              "Option_deltap",       "Option_d"};
+using namespace cf::orifice_choices;
 
 // The working fields of Frame_dpc, in the order "Initialisation" empties them (the tap terms apart).
 const Names working_fields = {"Text_dpc_C1", "Text_constante", "Text_qm1",   "Text_qm2",     "Text_qm3",
@@ -35,19 +30,6 @@ const Names working_fields = {"Text_dpc_C1", "Text_constante", "Text_qm1",   "Te
                               "Text1",       "Text_qm",        "Text_Re_1",  "Text_int_1",   "Text_DeltaP_1",
                               "Text_Re_11",  "Text_d_1",       "Text_c_1",   "Text_d_2"};
 
-// What the page keeps besides its controls: the pressure taps in force, whose terms follow D for
-// flange taps. The tap options cannot tell it once a calculation is selected (the six options form one
-// group), nor after a second click on the fluid (it enables the three again).
-struct Choices {
-    Taps taps = Taps::corner;
-};
-using Shared = std::shared_ptr<Choices>;
-
-// --- The calculation mode: the Enabled state of three hidden buttons ---
-
-bool mass_flow_mode(const Page& p) { return p.enabled("Command_qm"); }
-bool differential_pressure_mode(const Page& p) { return p.enabled("Command_delta_p"); }
-bool bore_mode(const Page& p) { return p.enabled("Command_diamétre_de_l_orifice"); }
 
 // The heads of the bore chain, in this order: the Reynolds number, the coefficient with the entered
 // bore, the first estimate of the bore (whose change runs the rest of the chain).
@@ -86,15 +68,66 @@ void taps_follow_pipe(Page& p, const Choices& c) {
 
 bool bore_not_below_pipe(const Page& p) { return p.value(d_in) >= p.value(D_in); }
 
+// --- ISO 5167-2:2003: one solver per calculation, after the tap terms that follow D ---
+
+void solve_2003(Page& p) {
+    if (mass_flow_mode(p)) {
+        OD_calcul_Qm_2003(p);
+        OD_calcul_pertes_de_charges(p);
+    }
+    if (differential_pressure_mode(p)) OD_Calcul_DeltaP_2003(p);
+    if (bore_mode(p)) OD_calcul_d_2003(p);
+}
+
+// An input's Change: the steps of the standard in force, then what the results stand on.
+Page::Handler input_changed(Shared c, Page::Handler iso1991, Page::Handler iso2003) {
+    return [c, iso1991 = std::move(iso1991), iso2003 = std::move(iso2003)](Page& p) {
+        if (standard_in_force(p) == Standard::iso2003)
+            iso2003(p);
+        else
+            iso1991(p);
+        show_status(p, *c);
+    };
+}
+
+// Every result of the 1991 chains computed again from the inputs as they are, as after a change of D.
+void recompute_1991(Page& p, const Choices& c) {
+    taps_follow_pipe(p, c);
+    OD_calcul_C1(p);
+    chain_heads_with_loss(p);
+}
+
+void recompute_2003(Page& p, const Choices& c) {
+    taps_follow_pipe(p, c);
+    solve_2003(p);
+}
+
 // --- Change handlers of the inputs ---
 
+void pipe_alerts(Page& p) {
+    p.hide({"Label_alerte3"});
+    p.set_visible("Label_alerte", bore_not_below_pipe(p));
+}
+
 Page::Handler pipe_changed(Shared c) {
+    return input_changed(
+        c,
+        [c](Page& p) {
+            pipe_alerts(p);
+            recompute_1991(p, *c);
+        },
+        [c](Page& p) {
+            pipe_alerts(p);
+            recompute_2003(p, *c);
+        });
+}
+
+Page::Handler bore_changed_2003(Shared c) {
     return [c](Page& p) {
-        p.hide({"Label_alerte3"});
-        p.set_visible("Label_alerte", bore_not_below_pipe(p));
-        taps_follow_pipe(p, *c);
-        OD_calcul_C1(p);
-        chain_heads_with_loss(p);
+        p.hide({"Label_alerte"});
+        p.set_visible("Label_alerte3", bore_not_below_pipe(p));
+        p.set_visible("Label_alerte", p.value(d_in) > p.value(D_in));
+        recompute_2003(p, *c);
     };
 }
 
@@ -149,87 +182,36 @@ void viscosity_changed(Page& p) {
     if (mass_flow_mode(p)) OD_calcul_constante(p);
 }
 
-// --- Choices ---
-
-// "Liquide", "Gaz": the tap options offered, the two other fluids locked.
-Page::Handler choose_fluid(const char* other, const char* another) {
-    return [=](Page& p) {
-        p.enable(tap_options);
-        p.show(tap_options);
-        p.disable({other, another});
-        p.show({"Label_choix_des_prises_de_pressions"});
-    };
+// Under 2003 the volume flow of an entered flow, and the pipe flow page's Reynolds number from ν, as
+// under 1991; then the solver.
+void mass_flow_changed_2003(Page& p) {
+    OD_calcul_Qv_avec_deltap(p);
+    solve_2003(p);
 }
 
-void choose_steam(Page& p) {
-    p.set_selected("Option_a_la_bride", false);
-    p.enable(tap_options);
-    p.disable({"Command_liquide", "Command_gaz"});
+void density_changed_2003(Page& p) {
+    solve_2003(p);
+    OD_calcul_Qv_avec_deltap(p);
 }
 
-// A choice of taps: the calculation options offered, the two other taps locked, the tap distances
-// written as the option says, and the terms of these taps fed to the coefficient.
-Page::Handler choose_taps(Shared c, Taps taps) {
-    return [c, taps](Page& p) {
-        switch (taps) {
-            case Taps::corner:
-                p.enable(six_options);
-                p.disable({"Option_a_la_bride", "Option_a_d_et_demid"});
-                break;
-            case Taps::flange:
-                p.enable({"Option_qm", "Option_d", "Option_deltap"});
-                p.disable({"Option_dans_les_angles", "Option_a_d_et_demid"});
-                break;
-            case Taps::d_and_d_half:
-                p.enable(calculation_options);
-                p.disable({"Option_dans_les_angles", "Option_a_la_bride"});
-                break;
+void viscosity_changed_2003(Page& p) {
+    navigation::orifice_viscosity_changed(p);
+    solve_2003(p);
+}
+
+// A click on a standard: its texts, and what is shown computed again from the inputs already typed.
+Page::Handler choose_standard(Shared c, Standard standard) {
+    return [c, standard](Page& p) {
+        frames::show_standard(p, standard);
+        if (standard == Standard::iso2003) {
+            recompute_2003(p, *c);
+        } else {
+            p.set_text("Text_incertitude_C", "");
+            recompute_1991(p, *c);
         }
-        p.show({"Label_on_cherche"});
-        p.show(calculation_options);
-        if (taps == Taps::corner) {
-            p.set_text("Text_L1", "0");
-            p.set_text("Text_L2", "0");
-        } else if (taps == Taps::flange) {
-            p.set_text("Text_L1", "25");
-            p.set_text("Text_L2", "25");
-        }
-        c->taps = taps;
-        write_tap_terms(p, taps);
-    };
-}
-
-// A choice of calculation: what it locks, and which inputs and result it shows.
-struct Calculation {
-    const char* others[2];       // the two other calculation options
-    const char* other_modes[2];  // the two other mode buttons
-    Names inputs_shown;
-    Names inputs_hidden;
-    Names result;
-};
-
-const Calculation mass_flow_calculation = {
-    {"Option_deltap", "Option_d"}, {"Command_diamétre_de_l_orifice", "Command_delta_p"},
-    {"Text_delta_p", "Label_delta_p", "Text_diamétre_plaque_à_orifice", "Label_diamétre_plaque_a_orifice"},
-    {"Text_débit_massique", "Label_débit_massique"}, {"Text_qm_bis", "Labe_Qmx"}};
-const Calculation differential_pressure_calculation = {
-    {"Option_qm", "Option_d"}, {"Command_qm", "Command_diamétre_de_l_orifice"},
-    {"Text_diamétre_plaque_à_orifice", "Label_diamétre_plaque_a_orifice", "Text_débit_massique", "Label_débit_massique"},
-    {"Text_delta_p", "Label_delta_p"}, {"Text_DeltaPx", "Label_DeltaPx"}};
-const Calculation bore_calculation = {
-    {"Option_qm", "Option_deltap"}, {"Command_qm", "Command_delta_p"},
-    {"Text_delta_p", "Label_delta_p", "Text_débit_massique", "Label_débit_massique"},
-    {"Text_diamétre_plaque_à_orifice", "Label_diamétre_plaque_a_orifice"}, {"Text_diametre_od", "Label_diametre_od"}};
-
-Page::Handler choose_calculation(const Calculation& calc) {
-    return [&calc](Page& p) {
-        p.show(navigation_buttons);
-        p.show({"Label8", "Frame_données_et_calcul"});
-        p.disable({calc.others[0], calc.others[1]});
-        p.disable({calc.other_modes[0], calc.other_modes[1]});
-        p.show(calc.inputs_shown);
-        p.hide(calc.inputs_hidden);
-        p.show(calc.result);
+        frames::recompute_expansion_factor(p);
+        show_choices_in_force(p, *c);
+        show_status(p, *c);
     };
 }
 
@@ -289,8 +271,19 @@ void reset_texts(Page& p) {  // 7
     p.set_text("Text_dpc_L2", "");
 }
 
+// The standard back to ISO 5167-1:1991 first, so that the page is then reset exactly as under it.
+void back_to_1991(Page& p) { p.set_selected("Option_norme_1991", true); }
+
+// What the standard adds, emptied, and no choice in force.
+void reset_status(Page& p, Choices& c) {
+    empty_status(p);
+    c = Choices{};
+    show_choices_in_force(p, c);
+}
+
 Page::Handler initialisation(Shared c) {
     return [c](Page& p) {
+        back_to_1991(p);
         hide_page_buttons(p);
         reset_expansion_frames(p);
         hide_mode_fields(p);
@@ -298,7 +291,7 @@ Page::Handler initialisation(Shared c) {
         back_to_choices(p);
         lock_options(p);
         reset_texts(p);
-        c->taps = Taps::corner;
+        reset_status(p, *c);
     };
 }
 
@@ -322,35 +315,13 @@ void return_home(Page& old) {
 
 // --- Layout ---
 
-void define_choices(PageBuilder& b) {
-    b.in(frames::initial);
-    // Three columns: the fluid, then the taps, then the calculation, each under its heading.
-    b.label("Label_choix_du_fluide", "Choix du fluide").look(Look::heading).at(0, 0);
-    b.button("Command_liquide", "Liquide").at(1, 0);
-    b.button("Command_vapeur", "Vapeur saturée").at(2, 0);
-    b.button("Command_gaz", "Gaz").at(3, 0);
-    b.label("Label_choix_des_prises_de_pressions", "Choix des prises de pressions").look(Look::heading).at(0, 1);
-    b.option("Option_dans_les_angles", "Dans les angles (0-0) :").disabled().at(1, 1);
-    b.option("Option_a_d_et_demid", "A D et D/2 :").disabled().at(2, 1);
-    b.option("Option_a_la_bride", "A la bride (25-25) :").disabled().at(3, 1);
-    b.label("Label_on_cherche", "Choix du calcul à effectuer").look(Look::heading).at(0, 2);
-    b.option("Option_qm", "Qm").disabled().at(1, 2);
-    b.option("Option_deltap", "Delta P").disabled().at(2, 2);
-    b.option("Option_d", "Diamétre de l'orifice").disabled().at(3, 2);
-    b.label("Label8", "Attention: si lors d'une modification de paramètre, celui-ci est mis à Zéro, le calcul\n"
-                      "n'est pas effectué.")
-        .look(Look::warning).hidden().at(4, 0).span(3);
-    // The calculation mode, never shown.
-    b.button("Command_qm", "Qm").hidden().at(5, 0);
-    b.button("Command_delta_p", "Delta P").hidden().at(5, 1);
-    b.button("Command_diamétre_de_l_orifice", "Diamétre de l'orifice").hidden().at(5, 2);
-}
-
 void define_calculation(PageBuilder& b) {
     b.in("Frame_données_et_calcul");
-    // Inputs on the left, results on the right, the buttons to the auxiliary frames below them.
-    b.label("Label_valeurs_à_fournir", "Valeurs nécessaires au calcul").look(Look::heading).at(0, 0).span(2);
-    int row = 1;
+    // The choices in force above it all; inputs on the left, results on the right, the verdict of the
+    // limits of use under both, the buttons to the auxiliary frames below.
+    b.label("Label_choix_en_vigueur", "ISO 5167-1:1991").look(Look::status).at(0, 0).span(5);
+    b.label("Label_valeurs_à_fournir", "Valeurs nécessaires au calcul").look(Look::heading).at(1, 0).span(2);
+    int row = 2;
     auto input = [&](const char* label, const char* caption, const char* field, const char* text) {
         b.label(label, caption).at(row, 0);
         b.field(field, text).at(row, 1);
@@ -366,35 +337,42 @@ void define_calculation(PageBuilder& b) {
     // The unit in brackets reads as 0: nothing is computed from it until ν is typed.
     input("Label_Nu", "Viscosité cinématique (m2/s)  :", nu_in, "(10-6 m2/s)");
 
-    b.label("Labe_résultat", "Résultats").look(Look::heading).at(0, 2).span(2);
+    b.label("Labe_résultat", "Résultats").look(Look::heading).at(1, 2).span(2);
     // The result of the calculation chosen: one of three, in one place.
-    b.label("Labe_Qmx", "Qm (Kg/h ) :").hidden().at(1, 2);
-    b.field("Text_qm_bis").look(Look::result).hidden().at(1, 3);
-    b.label("Label_DeltaPx", "DeltaP (en mbar) :").hidden().at(1, 2);
-    b.field("Text_DeltaPx", " ").look(Look::result).hidden().at(1, 3);
-    b.label("Label_diametre_od", "Diamètre de la plaque ( mm ):").hidden().at(1, 2);
-    b.field("Text_diametre_od", " ").look(Look::result).hidden().at(1, 3);
-    b.label("Labe_Re", "Re :").at(2, 2);
-    b.field("Text_Re_bis").look(Look::result).at(2, 3);
-    b.label("Label1", "Débit volumique pour les pression et température de service").at(3, 2).span(2);
-    b.label("Label_resultat_Qv", "Qv  (m3/h) :").at(4, 2);
-    b.field("Text_qv_m3_h").look(Look::result).at(4, 3);
-    b.field("Text_resultat_Qv").look(Look::result).at(5, 3);
-    b.label("Label_resultat_Qv_unités", "m3/s").look(Look::unit).at(5, 4);
-    b.label("Label_pertes_de_charges", "Pertes de charge (mbar) :").at(6, 2);
-    b.field("Text_pertes_de_charges").look(Look::result).at(6, 3);
-    b.label("Label_alerte", "Attention calcul impossible si D <= d !").look(Look::warning).hidden().at(7, 2).span(3);
-    b.label("Label_alerte3", "Attention calcul impossible si D <= d !").look(Look::warning).hidden().at(7, 2).span(3);
+    b.label("Labe_Qmx", "Qm (Kg/h ) :").hidden().at(2, 2);
+    b.field("Text_qm_bis").look(Look::result).hidden().at(2, 3);
+    b.label("Label_DeltaPx", "DeltaP (en mbar) :").hidden().at(2, 2);
+    b.field("Text_DeltaPx", " ").look(Look::result).hidden().at(2, 3);
+    b.label("Label_diametre_od", "Diamètre de la plaque ( mm ):").hidden().at(2, 2);
+    b.field("Text_diametre_od", " ").look(Look::result).hidden().at(2, 3);
+    b.label("Labe_Re", "Re :").at(3, 2);
+    b.field("Text_Re_bis").look(Look::result).at(3, 3);
+    b.label("Label_coefficient_C", "Coefficient de décharge C :").at(4, 2);
+    b.field("Text_coefficient_C").look(Look::result).at(4, 3);
+    b.label("Label_beta", "Beta (d/D) :").at(5, 2);
+    b.field("Text_beta").look(Look::result).at(5, 3);
+    b.label("Label_incertitude_C", "Incertitude sur C (%) :").at(6, 2);
+    b.field("Text_incertitude_C").look(Look::result).at(6, 3);
+    b.label("Label1", "Débit volumique pour les pression et température de service").at(7, 2).span(2);
+    b.label("Label_resultat_Qv", "Qv  (m3/h) :").at(8, 2);
+    b.field("Text_qv_m3_h").look(Look::result).at(8, 3);
+    b.field("Text_resultat_Qv").look(Look::result).at(9, 3);
+    b.label("Label_resultat_Qv_unités", "m3/s").look(Look::unit).at(9, 4);
+    b.label("Label_pertes_de_charges", "Pertes de charge (mbar) :").at(10, 2);
+    b.field("Text_pertes_de_charges").look(Look::result).at(10, 3);
+    b.label("Label_alerte", "Attention calcul impossible si D <= d !").look(Look::warning).hidden().at(11, 2).span(3);
+    b.label("Label_alerte3", "Attention calcul impossible si D <= d !").look(Look::warning).hidden().at(11, 2).span(3);
+    b.label("Label_verdict_limites", "").look(Look::status).at(12, 0).span(5);
 
     b.label("lbl_attention3", "Attention : Pour un bon fonctinnement des calculs, les nombres décimaux doivent être "
                               "saisis avec un point (ex: 0.15).")
-        .look(Look::warning).at(8, 0).span(5);
+        .look(Look::warning).at(13, 0).span(5);
     // The auxiliary frames, one button under each column.
-    b.button("Command_aide", "Viscosités et masses volumiques").at(9, 0);
-    b.button("Command_coefficient_de_détente", "Coefficient de détente").at(9, 1);
-    b.button("Command_rappels", "Rappels").at(9, 2);
-    b.button("Command_visco_cinématique", "Viscosité cinématique (10-6 m2/s)").at(9, 3);
-    b.button("Command_limite_d_emploi", "Limites d'emploi").at(9, 4);
+    b.button("Command_aide", "Viscosités et masses volumiques").at(14, 0);
+    b.button("Command_coefficient_de_détente", "Coefficient de détente").at(14, 1);
+    b.button("Command_rappels", "Rappels").at(14, 2);
+    b.button("Command_visco_cinématique", "Viscosité cinématique (10-6 m2/s)").at(14, 3);
+    b.button("Command_limite_d_emploi", "Limites d'emploi").at(14, 4);
 }
 
 void define_working_fields(PageBuilder& b) {
@@ -447,28 +425,30 @@ void define(Page& p) {
     define_choices(b);
     define_calculation(b);
     define_working_fields(b);
-    frames::define(b);
+    frames::define(b, [choices](Page& page) { show_limits_verdict(page, *choices); });
 
     // --- Handlers ---
     link_chains(p);
 
-    p.on_click("Command_liquide", choose_fluid("Command_gaz", "Command_vapeur"));
-    p.on_click("Command_gaz", choose_fluid("Command_liquide", "Command_vapeur"));
-    p.on_click("Command_vapeur", choose_steam);
+    p.on_click("Command_liquide", choose_fluid(choices, Fluid::liquid, "Command_gaz", "Command_vapeur"));
+    p.on_click("Command_gaz", choose_fluid(choices, Fluid::gas, "Command_liquide", "Command_vapeur"));
+    p.on_click("Command_vapeur", choose_steam(choices));
     p.on_click("Option_dans_les_angles", choose_taps(choices, Taps::corner));
     p.on_click("Option_a_la_bride", choose_taps(choices, Taps::flange));
     p.on_click("Option_a_d_et_demid", choose_taps(choices, Taps::d_and_d_half));
-    p.on_click("Option_qm", choose_calculation(mass_flow_calculation));
-    p.on_click("Option_deltap", choose_calculation(differential_pressure_calculation));
-    p.on_click("Option_d", choose_calculation(bore_calculation));
+    p.on_click("Option_qm", choose_calculation(choices, Calculation::mass_flow));
+    p.on_click("Option_deltap", choose_calculation(choices, Calculation::differential_pressure));
+    p.on_click("Option_d", choose_calculation(choices, Calculation::bore));
+    p.on_click("Option_norme_1991", choose_standard(choices, Standard::iso1991));
+    p.on_click("Option_norme_2003", choose_standard(choices, Standard::iso2003));
 
     p.on_change(D_in, pipe_changed(choices));
-    p.on_change(d_in, bore_changed(choices));
-    p.on_change(dp_in, differential_pressure_changed);
-    p.on_change(Qm_in, mass_flow_changed);
-    p.on_change(eps_in, expansion_factor_changed);
-    p.on_change(rho_in, density_changed);
-    p.on_change(nu_in, viscosity_changed);
+    p.on_change(d_in, input_changed(choices, bore_changed(choices), bore_changed_2003(choices)));
+    p.on_change(dp_in, input_changed(choices, differential_pressure_changed, solve_2003));
+    p.on_change(Qm_in, input_changed(choices, mass_flow_changed, mass_flow_changed_2003));
+    p.on_change(eps_in, input_changed(choices, expansion_factor_changed, solve_2003));
+    p.on_change(rho_in, input_changed(choices, density_changed, density_changed_2003));
+    p.on_change(nu_in, input_changed(choices, viscosity_changed, viscosity_changed_2003));
 
     p.on_click("Init2", initialisation(choices));
     p.on_click("Command_retour_page_d_acceuil", return_home);
