@@ -59,17 +59,19 @@ void reynolds_limits(std::vector<Failure>& failed, const PlateInUse& p, double b
         at_least(failed, {"Re", p.Re, true, bound, text, "", formula});
     };
     if (p.standard == Standard::iso1991) {
-        if (p.taps == Taps::corner)
-            beta <= 0.45 ? re(5000, "5000") : re(10000, "10000");
-        else
+        if (p.taps != Taps::corner)
             re(1260 * beta2 * p.D, "", "1260.Beta².D");
-        return;
-    }
-    if (p.taps == Taps::flange) {
+        else if (beta <= 0.45)
+            re(5000, "5000");
+        else
+            re(10000, "10000");
+    } else if (p.taps == Taps::flange) {
         re(5000, "5000");
         re(170 * beta2 * p.D, "", "170.Beta².D");
+    } else if (beta <= 0.56) {
+        re(5000, "5000");
     } else {
-        beta <= 0.56 ? re(5000, "5000") : re(16000 * beta2, "", "16000.Beta²");
+        re(16000 * beta2, "", "16000.Beta²");
     }
 }
 
@@ -89,7 +91,7 @@ Verdict limits_verdict(const PlateInUse& p) {
     at_least(failed, {"Beta", beta, true, iso1991 ? 0.2 : 0.1, iso1991 ? "0.2" : "0.1", "", "", "0.0000"});
     at_most(failed, {"Beta", beta, false, 0.75, "0.75", "", "", "0.0000"});
     reynolds_limits(failed, p, beta);
-    if (p.pressure_ratio)
+    if (!iso1991 && p.pressure_ratio)
         at_least(failed, {"(P-DeltaP)/P", *p.pressure_ratio, true, 0.75, "0.75", "", "", "0.0000"});
 
     if (failed.empty()) return {true, std::string("Dans le domaine d'application de l'") + standard_name(p.standard)};

@@ -27,7 +27,7 @@ struct PlateInUse {
     Standard standard;
     Taps taps;
     double d, D, Re;                        // mm, mm, -
-    std::optional<double> pressure_ratio;  // (P − ΔP) / P of a gas, when the standard limits it
+    std::optional<double> pressure_ratio;  // (P − ΔP) / P of a gas, when known (2003 limits it)
 };
 
 // "Dans le domaine d'application de l'ISO 5167-1:1991" (or "-2:2003"), or "Hors du domaine
