@@ -174,6 +174,10 @@ TEST_F(Orifice2003Page, BackTo1991EveryTextIsAsItWas) {
             od().user_click("Option_norme_2003");
             EXPECT_NE(text(calc.result), result_1991) << taps << " " << calc.option;
             EXPECT_NE(text("Text_incertitude_C"), "");
+            EXPECT_NE(text("Label4").find("conformément à l'ISO 5167-2:2003"), std::string::npos);
+            EXPECT_NE(text("Label4").find("Re>= 5000 et Re>=170. Beta².D"), std::string::npos);
+            EXPECT_NE(text("Label_gazs").find("Epsilon = 1- (0,351+ 0,256 . (d/D)^4 + 0,93 . (d/D)^8)"),
+                      std::string::npos);
             od().user_click("Option_norme_1991");
             EXPECT_EQ(cf::testing::state_of(od()), under_1991) << taps << " " << calc.option;
             od().user_click("Init2");
