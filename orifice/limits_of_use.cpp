@@ -1,5 +1,6 @@
 #include "orifice/limits_of_use.h"
 
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +22,10 @@ struct Failure {
     const char* pattern = "";  // "0.0000" for β and the pressure ratio; empty: 7 significant digits
 };
 
+// A value beyond the single precision range (a bound of a huge β) keeps its 15 digits.
 std::string shown(double value, std::string_view pattern) {
-    return pattern.empty() ? text_step_single(to_single(value)) : format_field_value(value, pattern);
+    if (!pattern.empty()) return format_field_value(value, pattern);
+    return std::isfinite(to_single(value)) ? text_step_single(to_single(value)) : text_step_double(value);
 }
 
 // The texts of a value and of its bound, so that the value reads beyond the bound: a value that

@@ -12,12 +12,6 @@ namespace {
 
 using procedure::compute;
 using procedure::read_into;
-using procedure::WhenStopped;
-
-// Results through the text step; the pressure losses and the expansion factor with six decimals. A
-// failed guard writes nothing: the fields keep what they showed.
-constexpr procedure::Style text_step{{}, WhenStopped::write_nothing};
-constexpr procedure::Style six_decimals{"0.000000", WhenStopped::write_nothing};
 
 constexpr const char* L1_in = "Text_dpc_L1";
 constexpr const char* L2_in = "Text_dpc_L2";

@@ -20,6 +20,7 @@
 
 #include "orifice/orifice_formulas.h"
 #include "ui/page.h"
+#include "ui/procedure.h"
 
 namespace cf::orifice {
 
@@ -31,6 +32,15 @@ constexpr const char* dp_in = "Text_delta_p";
 constexpr const char* d_in = "Text_diamétre_plaque_à_orifice";
 constexpr const char* eps_in = "Text_coefficient_de_détente";
 constexpr const char* nu_in = "Text_Nu";
+
+// How the page's procedures write: through the text step, or with a pattern ("0.000000" for the
+// pressure losses and the expansion factor; "0.0000", "0.000", "0.00" for C and β, the uncertainty of
+// ε and that of C). A failed guard writes nothing: the fields keep what they showed.
+inline constexpr procedure::Style text_step{{}, procedure::WhenStopped::write_nothing};
+inline constexpr procedure::Style six_decimals{"0.000000", procedure::WhenStopped::write_nothing};
+inline constexpr procedure::Style four_decimals{"0.0000", procedure::WhenStopped::write_nothing};
+inline constexpr procedure::Style three_decimals{"0.000", procedure::WhenStopped::write_nothing};
+inline constexpr procedure::Style two_decimals{"0.00", procedure::WhenStopped::write_nothing};
 
 // What each procedure last read, and its held result: 0 at the start of a run, kept for the whole run
 // (an unloaded page leaves them as they are). Procedures that compute the same quantity share a shape.

@@ -10,12 +10,6 @@ namespace {
 
 using procedure::compute;
 using procedure::read_into;
-using procedure::WhenStopped;
-
-constexpr procedure::Style text_step{{}, WhenStopped::write_nothing};
-constexpr procedure::Style four_decimals{"0.0000", WhenStopped::write_nothing};
-constexpr procedure::Style three_decimals{"0.000", WhenStopped::write_nothing};
-constexpr procedure::Style six_decimals{"0.000000", WhenStopped::write_nothing};
 
 Orifice2003Held& held(Page& p) { return procedure::held<Orifice2003Held>(p); }
 

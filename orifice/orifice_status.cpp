@@ -13,10 +13,6 @@ namespace {
 
 using procedure::compute;
 using procedure::read_into;
-using procedure::WhenStopped;
-
-constexpr procedure::Style four_decimals{"0.0000", WhenStopped::write_nothing};
-constexpr procedure::Style two_decimals{"0.00", WhenStopped::write_nothing};
 
 // What the status procedures last read, and their held results.
 struct StatusHeld {

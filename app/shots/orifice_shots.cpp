@@ -33,6 +33,18 @@ void mass_flow_2003(scenario::GuiDriver& d) {
     d.click(od, "Option_norme_2003");
 }
 
+// The expansion factor calculator opened and filled: 100 mbar, 2 bar, κ 1.4, d 50, D 100.
+void expansion_factor(scenario::GuiDriver& d) {
+    d.click(od, "Command_coefficient_de_détente");
+    d.click(od, "Command_calcul_E");
+    const std::pair<const char*, const char*> inputs[] = {{"Text__deltap_pour_E", "100"},
+                                                          {"Text_pression_amont", "2"},
+                                                          {"Text_K", "1.4"},
+                                                          {"Text_diam_plaque", "50"},
+                                                          {"Text__diam_cana", "100"}};
+    for (const auto& [field, text] : inputs) d.type(od, field, text);
+}
+
 // A gas through a plate of β 0.8 at a low Reynolds number, under 2003: out of the range of use.
 void out_of_range_2003(scenario::GuiDriver& d) {
     d.click(pages::home, "Command_feuille_calcul_od");
@@ -78,22 +90,12 @@ std::vector<Shot> orifice_shots() {
         {"orifice-expansion-factor", od,
          [](auto& d) {
              mass_flow(d);
-             d.click(od, "Command_coefficient_de_détente");
-             d.click(od, "Command_calcul_E");
-             const std::pair<const char*, const char*> inputs[] = {
-                 {"Text__deltap_pour_E", "100"}, {"Text_pression_amont", "2"}, {"Text_K", "1.4"},
-                 {"Text_diam_plaque", "50"}, {"Text__diam_cana", "100"}};
-             for (const auto& [field, text] : inputs) d.type(od, field, text);
+             expansion_factor(d);
          }},
         {"orifice-expansion-factor-2003", od,
          [](auto& d) {
              mass_flow_2003(d);
-             d.click(od, "Command_coefficient_de_détente");
-             d.click(od, "Command_calcul_E");
-             const std::pair<const char*, const char*> inputs[] = {
-                 {"Text__deltap_pour_E", "100"}, {"Text_pression_amont", "2"}, {"Text_K", "1.4"},
-                 {"Text_diam_plaque", "50"}, {"Text__diam_cana", "100"}};
-             for (const auto& [field, text] : inputs) d.type(od, field, text);
+             expansion_factor(d);
          }},
         {"orifice-fluid-data", od,
          [](auto& d) {
