@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "records/qt/qt_files.h"
 #include "scenario/gui_driver.h"
 #include "scenario/model_driver.h"
 
@@ -34,12 +35,16 @@ int main(int argc, char** argv) {
 
     int passed = 0;
     int failed = 0;
+    cf::records::qt::QtFiles calculation_files;
     for (const auto& file : files) {
         std::unique_ptr<cf::scenario::Driver> driver;
-        if (gui)
+        if (gui) {
             driver = std::make_unique<cf::scenario::GuiDriver>();
-        else
-            driver = std::make_unique<cf::scenario::ModelDriver>();
+        } else {
+            auto model = std::make_unique<cf::scenario::ModelDriver>();
+            model->set_files(&calculation_files);
+            driver = std::move(model);
+        }
         if (cf::scenario::run_file(file, *driver, std::cout))
             ++passed;
         else

@@ -18,7 +18,14 @@ struct RegisteredPage {
     const char* home_button = nullptr;
     const char* home_caption = nullptr;
     std::vector<home_page::Flow> home_flows = {};
+    // A calculation page's "Initialisation" and "Retour à la page d'accueil" buttons; the home page has
+    // neither.
+    const char* initialisation = nullptr;
+    const char* return_home = nullptr;
 };
+
+// The registry's row of a page, or nullptr.
+const RegisteredPage* registered(std::string_view page);
 
 // Every page: the home page first, then the calculations in the order the home page shows them.
 const std::vector<RegisteredPage>& page_registry();

@@ -1,6 +1,7 @@
 #include "scenario/gui_driver.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -42,14 +43,49 @@ void key_in(QWidget* w, const QString& text) {
 
 }  // namespace
 
-GuiDriver::GuiDriver() : binding_(std::make_unique<qt::QtBinding>(app_, pages::home)) {
+GuiDriver::GuiDriver()
+    : binding_(std::make_unique<qt::QtBinding>(app_, pages::home)),
+      records_(std::make_unique<records::qt::RecordsUi>(*binding_, journals_, prompts_)) {
     start_calcfluides(app_);
     settle();
 }
 
 GuiDriver::~GuiDriver() {
+    records_.reset();
     binding_.reset();
     settle();
+}
+
+std::string GuiDriver::through_menu(const std::string& page, const QString& caption, const std::string& path) {
+    QAction* action = records_->action(page, caption);
+    if (!action) return "page " + page + " has no menu " + caption.toStdString();
+    prompts_.messages.clear();
+    prompts_.files = {QString::fromStdString(path)};
+    action->trigger();
+    settle();
+    if (!prompts_.files.empty()) return "the menu " + caption.toStdString() + " asked for no file";
+    return prompts_.messages.isEmpty() ? "" : prompts_.messages.last().toStdString();
+}
+
+std::string GuiDriver::save(const std::string& page, const std::string& path) {
+    return through_menu(page, "Enregistrer sous…", path);
+}
+
+std::string GuiDriver::export_sheet(const std::string& page, const std::string& path) {
+    return through_menu(page, "Exporter la feuille de calcul (PDF)…", path);
+}
+
+std::string GuiDriver::open(const std::string& path) {
+    // From the menu of a calculation page on screen, or as the command line opens it when only the home
+    // page is.
+    for (const std::string& page : app_.page_names()) {
+        qt::PageWindow* w = binding_->window(page);
+        if (w && w->isVisible() && records_->action(page, "Ouvrir…")) return through_menu(page, "Ouvrir…", path);
+    }
+    prompts_.messages.clear();
+    records_->open_file(QString::fromStdString(path));
+    settle();
+    return prompts_.messages.isEmpty() ? "" : prompts_.messages.last().toStdString();
 }
 
 QWidget* GuiDriver::widget(const std::string& page, const std::string& control) const {

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "records/journal.h"
+#include "records/qt/prompts.h"
+#include "records/qt/records_ui.h"
 #include "scenario/scenario.h"
 #include "ui/application.h"
 #include "ui/qt/qt_binding.h"
@@ -22,8 +25,15 @@ public:
     void paste(const std::string& page, const std::string& control, const std::string& text) override;
     void pick(const std::string& page, const std::string& control, const std::string& item) override;
 
+    // The file steps through the menus of the page's window, the file dialogs answered in advance.
+    std::string save(const std::string& page, const std::string& path) override;
+    std::string open(const std::string& path) override;
+    std::string export_sheet(const std::string& page, const std::string& path) override;
+
     qt::QtBinding& binding() { return *binding_; }
     Application& app() override { return app_; }
+    records::qt::RecordsUi& records() { return *records_; }
+    records::qt::AnsweringPrompts& prompts() { return prompts_; }
 
 private:
     QWidget* widget(const std::string& page, const std::string& control) const;
@@ -31,8 +41,14 @@ private:
     // Scrolls the page's window to the control, as a user does before clicking or typing into it.
     void bring_into_view(const std::string& page, QWidget* w) const;
 
+    // Runs a menu action of a page's window with the file it asks for; "" or the message it showed.
+    std::string through_menu(const std::string& page, const QString& caption, const std::string& path);
+
     Application app_;
+    records::Journals journals_{app_};
     std::unique_ptr<qt::QtBinding> binding_;
+    records::qt::AnsweringPrompts prompts_;
+    std::unique_ptr<records::qt::RecordsUi> records_;
 };
 
 }  // namespace cf::scenario

@@ -46,4 +46,20 @@ void ModelDriver::pick(const std::string& page, const std::string& control, cons
     app_.page(page).user_pick(control, item);
 }
 
+std::string ModelDriver::save(const std::string& page, const std::string& path) {
+    if (!files_) return Driver::save(page, path);
+    if (!app_.defines(page) || !app_.loaded(page)) return "page " + page + " not loaded";
+    return files_->save(journals_, page, path);
+}
+
+std::string ModelDriver::open(const std::string& path) {
+    return files_ ? files_->open(journals_, path) : Driver::open(path);
+}
+
+std::string ModelDriver::export_sheet(const std::string& page, const std::string& path) {
+    if (!files_) return Driver::export_sheet(page, path);
+    if (!app_.defines(page) || !app_.loaded(page)) return "page " + page + " not loaded";
+    return files_->export_sheet(journals_, page, path);
+}
+
 }  // namespace cf::scenario

@@ -1,6 +1,8 @@
 #pragma once
 // Drives the page model alone, without any window.
 
+#include "records/journal.h"
+#include "records/record_files.h"
 #include "scenario/scenario.h"
 #include "ui/application.h"
 
@@ -18,8 +20,17 @@ public:
     void paste(const std::string& page, const std::string& control, const std::string& text) override;
     void pick(const std::string& page, const std::string& control, const std::string& item) override;
 
+    // The file steps, through the program's calculation files, when it is given them.
+    void set_files(records::Files* files) { files_ = files; }
+    records::Journals& journals() { return journals_; }
+    std::string save(const std::string& page, const std::string& path) override;
+    std::string open(const std::string& path) override;
+    std::string export_sheet(const std::string& page, const std::string& path) override;
+
 private:
     Application app_;
+    records::Journals journals_{app_};
+    records::Files* files_ = nullptr;
 };
 
 }  // namespace cf::scenario

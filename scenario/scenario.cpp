@@ -1,6 +1,7 @@
 #include "scenario/scenario.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -100,6 +101,13 @@ std::optional<Step> parse_line(const std::string& line, int number, std::string&
                 return why = "expected '=' or 'is' after " + target, std::nullopt;
             }
         }
+    } else if (verb == "save" || verb == "export" || verb == "open") {
+        step.verb = verb == "save" ? Step::Verb::save : verb == "open" ? Step::Verb::open : Step::Verb::export_sheet;
+        if (step.verb != Step::Verb::open && (step.page = c.word()).empty())
+            return why = "expected PAGE after " + verb, std::nullopt;
+        auto file = c.quoted();
+        if (!file || file->empty()) return why = "expected a quoted file name after " + verb, std::nullopt;
+        step.argument = *file;
     } else {
         return why = "unknown step '" + verb + "'", std::nullopt;
     }
@@ -144,6 +152,20 @@ std::string describe(const ControlView& v) {
     if (v.kind == ControlKind::option) s += v.selected ? ", selected" : ", unselected";
     if (v.focused) s += ", focused";
     return s;
+}
+
+// A file step: the file taken from the scenario's folder when relative.
+std::string run_file_step(const Step& step, Driver& driver, const std::filesystem::path& folder) {
+    std::filesystem::path file(step.argument);
+    if (file.is_relative()) file = folder / file;
+    const std::string path = file.lexically_normal().string();
+    std::string message;
+    switch (step.verb) {
+        case Step::Verb::save: message = driver.save(step.page, path); break;
+        case Step::Verb::open: message = driver.open(path); break;
+        default: message = driver.export_sheet(step.page, path); break;
+    }
+    return message.empty() ? "" : "expected " + quote(step.argument) + " done, found: " + message;
 }
 
 // Runs one step; returns the failure ("expected ..., found ...") or an empty text.
@@ -221,6 +243,14 @@ std::vector<Step> parse(const std::string& source, std::vector<std::string>& err
     return steps;
 }
 
+namespace {
+const std::string no_files = "a driver without calculation files";
+}
+
+std::string Driver::save(const std::string&, const std::string&) { return no_files; }
+std::string Driver::open(const std::string&) { return no_files; }
+std::string Driver::export_sheet(const std::string&, const std::string&) { return no_files; }
+
 std::vector<std::string> typed_prefixes(const std::string& text) {
     std::vector<std::string> prefixes;
     for (std::size_t i = 1; i <= text.size(); ++i) {
@@ -248,7 +278,10 @@ bool run_file(const std::string& path, Driver& driver, std::ostream& report) {
     for (const auto& step : steps) {
         std::string failure;
         try {
-            failure = run_step(step, driver);
+            const bool file_step =
+                step.verb == Step::Verb::save || step.verb == Step::Verb::open || step.verb == Step::Verb::export_sheet;
+            failure = file_step ? run_file_step(step, driver, std::filesystem::path(path).parent_path())
+                                : run_step(step, driver);
         } catch (const std::exception& e) {
             failure = std::string("expected the step to run, found an error: ") + e.what();
         }

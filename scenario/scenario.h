@@ -18,12 +18,12 @@ class Application;
 namespace cf::scenario {
 
 struct Step {
-    enum class Verb { click, type, paste, pick, expect_text, expect_state, expect_page };
+    enum class Verb { click, type, paste, pick, expect_text, expect_state, expect_page, save, open, export_sheet };
     Verb verb;
     int line = 0;
     std::string page;
     std::string control;  // empty for expect_page
-    std::string argument; // the text, or the state word
+    std::string argument; // the text, or the state word; the file of a file step
 };
 
 // Reads a scenario; a line it cannot read is reported as "LINE: why" in errors.
@@ -57,9 +57,15 @@ public:
     virtual void pick(const std::string& page, const std::string& control, const std::string& item) = 0;
     // The run being driven, for what no user sees (held results, stopped event chains).
     virtual Application& app() = 0;
+    // A page's calculation saved to a file, a calculation file opened, a page's sheet exported in PDF:
+    // "" or the message the program gives.
+    virtual std::string save(const std::string& page, const std::string& path);
+    virtual std::string open(const std::string& path);
+    virtual std::string export_sheet(const std::string& page, const std::string& path);
 };
 
-// Runs one file against a fresh driver; prints "FILE:LINE: expected ..., found ..." for the first
+// Runs one file against a fresh driver (a relative file of a file step is taken from the scenario
+// file's folder); prints "FILE:LINE: expected ..., found ..." for the first
 // failing step. Returns whether every step passed.
 bool run_file(const std::string& path, Driver& driver, std::ostream& report);
 

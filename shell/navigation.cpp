@@ -82,6 +82,10 @@ void return_home(Page& from, std::initializer_list<std::string_view> own_calcula
     }
 }
 
+bool return_home_discards(std::string_view from, std::string_view page) {
+    return page == from || (page != pages::home && what_becomes_of(row_of(from), page) == Close::unload);
+}
+
 bool flow_enabled_on_home(const Page& from, std::string_view flow_button) {
     return from.app().page(pages::home).enabled(flow_button);
 }

@@ -24,6 +24,10 @@ void open_flow_correction(Page& from);
 // A page that is only hidden (the density page) resets its own fields after this returns.
 void return_home(Page& from, std::initializer_list<std::string_view> own_calculator_buttons);
 
+// Whether "Retour à la page d'accueil" on `from` discards what `page` holds: the page left itself
+// (unloaded, or reset as it is hidden), and every page it unloads.
+bool return_home_discards(std::string_view from, std::string_view page);
+
 // --- The flow chosen on the home page ---
 // The home page keeps the flow to correct (Qvc, Qvs, Qvn or Qm) as the Enabled state of its flow
 // buttons: the one chosen is the one left enabled, and all are enabled while none is chosen.

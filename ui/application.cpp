@@ -42,6 +42,7 @@ Page& Application::page(std::string_view name) {
         e.page = std::make_unique<Page>(*this, e.name);
         e.definition(*e.page);
         if (observer_) observer_->page_created(*e.page);
+        if (user_actions_) user_actions_->page_created(*e.page);
     }
     return *e.page;
 }
@@ -58,6 +59,7 @@ bool Application::shown(std::string_view name) const {
 
 void Application::show(std::string_view name) {
     Page& p = page(name);
+    ++page_moves_;
     p.page_shown_ = true;
     if (observer_) observer_->page_shown(p);
 }
@@ -65,6 +67,7 @@ void Application::show(std::string_view name) {
 void Application::hide(std::string_view name) {
     Entry& e = entry(name);
     if (!e.page || !e.page->page_shown_) return;
+    ++page_moves_;
     e.page->page_shown_ = false;
     if (observer_) observer_->page_hidden(*e.page);
 }
@@ -72,6 +75,8 @@ void Application::hide(std::string_view name) {
 void Application::unload(std::string_view name) {
     Entry& e = entry(name);
     if (!e.page) return;
+    ++page_moves_;
+    if (user_actions_) user_actions_->page_unloading(*e.page);
     if (observer_) observer_->page_unloading(*e.page);
     e.page->page_shown_ = false;
     e.page->set_observer(nullptr);
@@ -93,6 +98,21 @@ void Application::deliver(const std::function<void()>& event, std::string_view w
     ++depth_;
     try {
         event();
+    } catch (...) {
+        --depth_;
+        throw;
+    }
+    if (--depth_ == 0) retired_.clear();
+}
+
+void Application::user_action(Page& page, const UserAction& action, const std::function<void()>& run) {
+    if (!user_actions_) return run();
+    user_actions_->before(page, action);
+    // One level of delivery around the action, so that a page it unloads lives until after is told.
+    ++depth_;
+    try {
+        run();
+        user_actions_->after(page, action);
     } catch (...) {
         --depth_;
         throw;

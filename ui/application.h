@@ -4,6 +4,7 @@
 // hidden, or unloaded (its state discarded, so that the next reference creates it afresh). Held
 // results survive a page being unloaded; a fresh Application is a fresh run.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -15,9 +16,28 @@
 
 namespace cf {
 
+// What a user does on a page: text typed into a field or combo list, a click, a combo item picked.
+struct UserAction {
+    enum class Kind { edit, click, pick };
+    Kind kind;
+    std::string control;
+    std::string text;  // the text typed, or the item picked
+};
+
 class Application {
 public:
     using PageDefinition = std::function<void(Page&)>;
+
+    // Told of every user action on any page, before and after the page runs it, and of the pages
+    // created and unloaded: the calculation records keep each page's journal of user edits through it.
+    struct UserActions {
+        virtual ~UserActions() = default;
+        virtual void page_created(Page& page) = 0;
+        virtual void page_unloading(Page& page) = 0;
+        virtual void before(Page& page, const UserAction& action) = 0;
+        // The page is still alive here, even when the action unloaded it.
+        virtual void after(Page& page, const UserAction& action) = 0;
+    };
 
     // Told when pages are created, shown, hidden and unloaded; the Qt binding is one.
     struct Observer {
@@ -57,6 +77,12 @@ public:
     }
 
     void set_observer(Observer* observer) { observer_ = observer; }
+    void set_user_actions(UserActions* listener) { user_actions_ = listener; }
+    UserActions* user_actions() const { return user_actions_; }
+    // Runs a user's action on a page, told to the user-action listener before and after it.
+    void user_action(Page& page, const UserAction& action, const std::function<void()>& run);
+    // How many times a page has been shown, hidden or unloaded in this run.
+    std::uint64_t page_moves() const { return page_moves_; }
 
     // Event delivery: every Change and Click passes through here, so that a runaway chain is stopped
     // and a page unloaded by its own handler is destroyed only once the outermost event is done.
@@ -80,6 +106,8 @@ private:
     std::vector<std::shared_ptr<void>> held_;
     static inline std::size_t next_held_index_ = 0;
     Observer* observer_ = nullptr;
+    UserActions* user_actions_ = nullptr;
+    std::uint64_t page_moves_ = 0;
     int depth_ = 0;
     int stopped_chains_ = 0;
 };

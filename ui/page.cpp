@@ -174,7 +174,25 @@ void Page::focus(std::string_view name) {
     if (observer_) observer_->focus_requested(*this, c);
 }
 
+// Without a listener of user actions (the engine alone, the benchmarks) nothing is told.
 void Page::user_edit(std::string_view name, std::string text) {
+    if (!app_.user_actions()) return edit_by_user(name, std::move(text));
+    app_.user_action(*this, {UserAction::Kind::edit, std::string(name), text},
+                     [&] { edit_by_user(name, std::move(text)); });
+}
+
+void Page::user_click(std::string_view name) {
+    if (!app_.user_actions()) return click_by_user(name);
+    app_.user_action(*this, {UserAction::Kind::click, std::string(name), {}}, [&] { click_by_user(name); });
+}
+
+void Page::user_pick(std::string_view name, std::string item) {
+    if (!app_.user_actions()) return pick_by_user(name, std::move(item));
+    app_.user_action(*this, {UserAction::Kind::pick, std::string(name), item},
+                     [&] { pick_by_user(name, std::move(item)); });
+}
+
+void Page::edit_by_user(std::string_view name, std::string text) {
     Slot& s = slot(name);
     Control& c = s.control;
     if (is_result(c)) throw std::logic_error("cannot type into the result field " + std::string(name));
@@ -190,7 +208,7 @@ void Page::user_edit(std::string_view name, std::string text) {
     set_text(name, std::move(text));
 }
 
-void Page::user_click(std::string_view name) {
+void Page::click_by_user(std::string_view name) {
     Control& c = mutable_control(name);
     focused_ = c.name;
     if (c.kind == ControlKind::option) {
@@ -201,7 +219,7 @@ void Page::user_click(std::string_view name) {
     raise(slot(name).on_click, name);
 }
 
-void Page::user_pick(std::string_view name, std::string item) {
+void Page::pick_by_user(std::string_view name, std::string item) {
     Control& c = mutable_control(name);
     if (c.kind != ControlKind::combo) throw std::logic_error("not a combo list: " + std::string(name));
     focused_ = c.name;

@@ -95,6 +95,9 @@ public:
     void set_observer(Observer* observer) { observer_ = observer; }
 
 private:
+    void edit_by_user(std::string_view name, std::string text);
+    void click_by_user(std::string_view name);
+    void pick_by_user(std::string_view name, std::string item);
     // A control with its event handlers: one lookup by name finds both.
     struct Slot {
         Control control;

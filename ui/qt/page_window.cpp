@@ -297,8 +297,10 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
             });
             break;
         case ControlKind::button:
-            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
-                    [this, name] { report([&](Page& p) { p.user_click(name); }); });
+            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, name] {
+                if (click_guard_ && !click_guard_(name)) return;
+                report([&](Page& p) { p.user_click(name); });
+            });
             break;
         case ControlKind::option:
             connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, name] {
@@ -470,6 +472,7 @@ QString PageWindow::control_text(const QWidget* w) {
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {
+    if (close_guard_ && !close_guard_()) return event->ignore();
     if (close_action_) close_action_();
     event->accept();
 }

@@ -34,6 +34,10 @@ public:
     void detach();
     // What closing the window with its title bar does (hide the page, or end the program).
     void set_close_action(std::function<void()> action) { close_action_ = std::move(action); }
+    // Asked before the window closes, and before a click on a button reaches the page: false stops it
+    // (a question about unsaved work answered "Annuler").
+    void set_close_guard(std::function<bool()> guard) { close_guard_ = std::move(guard); }
+    void set_click_guard(std::function<bool(const std::string& button)> guard) { click_guard_ = std::move(guard); }
 
     // The exact text of a control as its widget holds it (a label's caption, not the lines drawn).
     static QString control_text(const QWidget* widget);
@@ -67,6 +71,8 @@ private:
     bool fit_pending_ = false;
     std::map<std::string, QWidget*> widgets_;
     std::function<void()> close_action_;
+    std::function<bool()> close_guard_;
+    std::function<bool(const std::string&)> click_guard_;
 };
 
 }  // namespace cf::qt

@@ -29,6 +29,13 @@ void QtBinding::page_created(Page& page) {
     else
         w->set_close_action([this, name] { app_.hide(name); });
     windows_[name] = w;
+    if (window_hook_) window_hook_(*w);
+}
+
+void QtBinding::set_window_hook(std::function<void(PageWindow&)> hook) {
+    window_hook_ = std::move(hook);
+    if (window_hook_)
+        for (auto& [name, w] : windows_) window_hook_(*w);
 }
 
 void QtBinding::page_shown(Page& page) {

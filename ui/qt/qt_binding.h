@@ -2,6 +2,7 @@
 // Turns every page of an application into a window: created with the page, shown, hidden and deleted
 // with it. Closing a page's window hides the page; closing the home page's window ends the program.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ public:
 
     // The window of a loaded page, or nullptr.
     PageWindow* window(std::string_view page) const;
+    // Called with every window as it is made (and with those made already): menus and guards go on it.
+    void set_window_hook(std::function<void(PageWindow&)> hook);
 
 private:
     void page_created(Page& page) override;
@@ -32,6 +35,7 @@ private:
     Application& app_;
     std::string home_page_;
     std::map<std::string, PageWindow*, std::less<>> windows_;
+    std::function<void(PageWindow&)> window_hook_;
 };
 
 }  // namespace cf::qt

@@ -1,0 +1,39 @@
+#pragma once
+// Doing a calculation record again through the page model, exactly as a user would: the page brought to
+// its start state, then every step as if typed or clicked. A record is first checked on a scratch run
+// of the program, step by step, so that a record that cannot be done again changes nothing.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/record.h"
+#include "ui/application.h"
+
+namespace cf::records {
+
+// Every message about a file that is not a calculation record starts so.
+inline constexpr std::string_view not_a_record = "Le fichier n'est pas une feuille CalcFluides : ";
+
+// An input of a page: a field or combo list the user can type into.
+bool is_input(const Control& c);
+
+// The texts of a page's inputs, in its design order.
+std::vector<KeptText> input_texts(const Page& page);
+
+// The flow chosen on the home page: the one flow button left enabled, or "" while every flow is.
+std::string chosen_flow(Application& app);
+// Whether the page reads the flow chosen on the home page (it is opened by flows).
+bool reads_flow(std::string_view page);
+
+// Checks a record on a scratch run: its page, its texts, every control it names and every step
+// reachable (shown and enabled) in its order. Returns "" or the message, in French, of what is wrong
+// and where. Gives the design texts of the page's inputs for apply().
+std::string check(const Record& record, std::vector<KeptText>* design = nullptr);
+
+// Does a checked record on a run: the page created or, when it was loaded, reset with its
+// "Initialisation"; the texts that the record keeps typed and kept through an "Initialisation"; then
+// every step. The page is shown. Returns "" or the message of the step that could not be done.
+std::string apply(Application& app, const Record& record, const std::vector<KeptText>& design);
+
+}  // namespace cf::records
