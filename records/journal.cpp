@@ -76,6 +76,7 @@ void Journals::page_unloading(Page& page) {
 
 // The journal starts again from the page as it stands: the texts that differ from the design are kept.
 void Journals::restart(Page& page, Journal& j) {
+    j.record.after_initialisation = true;
     j.record.kept.clear();
     j.record.steps.clear();
     const std::vector<KeptText> now = input_texts(page);
@@ -83,6 +84,15 @@ void Journals::restart(Page& page, Journal& j) {
         if (now[i].text != j.design[i].text) j.record.kept.push_back(now[i]);
     j.flow = chosen_flow(app_);
     if (reads_flow(page.name()) && !j.flow.empty()) j.record.steps.push_back({Step::Kind::flow, j.flow, {}});
+}
+
+bool Journals::restart_if_exact(Page& page, Journal& j) {
+    Journal restarted = j;
+    restart(page, restarted);
+    PageState done;
+    if (!check(restarted.record, nullptr, &done).empty() || done != state_of(page)) return false;
+    j = std::move(restarted);
+    return true;
 }
 
 // The home page's flow, recorded before a step of a page that reads it, when it changed since.
@@ -96,7 +106,7 @@ void Journals::record_flow(std::string_view page, Journal& j) {
 
 void Journals::remember_replaced(Journal& j) {
     if (!holds_calculation(j.record)) return;
-    j.replaced.push_back(j.record);
+    j.replaced.push_back(record(j.record.page));
     if (j.replaced.size() > undo_depth) j.replaced.erase(j.replaced.begin());
 }
 
@@ -122,16 +132,28 @@ void Journals::after(Page& page, const UserAction& action) {
         return;
     }
     Journal* j = journal(page.name());
-    if (!j || !app_.loaded(page.name()) || &app_.page(page.name()) != &page) return;
+    if (!j || !app_.loaded(page.name())) return;
+    if (&app_.page(page.name()) != &page) {
+        // The page made afresh by its own button (the orifice plate page's return home) and reset by it:
+        // its journal starts from the page as the button left it.
+        Page& made = app_.page(page.name());
+        if (!restart_if_exact(made, *j)) {
+            restart(made, *j);
+            j->exact = false;
+        }
+        tell(page.name());
+        return;
+    }
     std::vector<Step>& steps = j->record.steps;
     if (action.kind == UserAction::Kind::click && is_initialisation(page.name(), action.control)) {
-        restart(page, *j);
+        // What came before an "Initialisation" is kept in full when the page is not as it leaves a new one.
+        if (!restart_if_exact(page, *j)) steps.push_back({Step::Kind::click, action.control, {}});
     } else if (app_.page_moves() != moves_before_) {
         // A way to another page: not part of the calculation; the page reset as it goes home.
-        if (!page.page_shown()) restart(page, *j);
-    } else if (action.kind == UserAction::Kind::edit && !steps.empty() && steps.back().kind == Step::Kind::edit &&
-               steps.back().control == action.control) {
-        steps.back().text = action.text;
+        if (!page.page_shown() && !restart_if_exact(page, *j)) {
+            restart(page, *j);
+            j->exact = false;
+        }
     } else {
         const Step::Kind kind = action.kind == UserAction::Kind::edit    ? Step::Kind::edit
                                 : action.kind == UserAction::Kind::click ? Step::Kind::click
@@ -141,9 +163,31 @@ void Journals::after(Page& page, const UserAction& action) {
     tell(page.name());
 }
 
+// Consecutive edits of one field kept as the last text.
+Record coalesced(const Record& record) {
+    Record out = record;
+    out.steps.clear();
+    for (const Step& step : record.steps) {
+        if (step.kind == Step::Kind::edit && !out.steps.empty() && out.steps.back().kind == Step::Kind::edit &&
+            out.steps.back().control == step.control)
+            out.steps.back().text = step.text;
+        else
+            out.steps.push_back(step);
+    }
+    return out;
+}
+
+// The journal keeps every keystroke; the record keeps the last text of each run of keystrokes in one
+// field, unless a keystroke left a trace of its own (a result computed with "60" before the field was
+// emptied): then every keystroke, so that opening gives the page back as it stands.
 Record Journals::record(std::string_view page) const {
     const Journal* j = journal(page);
-    return j ? j->record : Record{std::string(page), {}, {}};
+    if (!j) return Record{std::string(page), {}, {}};
+    Record shorter = coalesced(j->record);
+    if (shorter == j->record) return shorter;
+    PageState done;
+    if (check(shorter, nullptr, &done).empty() && done == state_of(app_.page(page))) return shorter;
+    return j->record;
 }
 
 bool Journals::unsaved(std::string_view page) const {
@@ -165,22 +209,28 @@ void Journals::saved(std::string_view page, const std::string& file) {
 }
 
 std::string Journals::replay(const Record& record, bool keep_replaced) {
-    std::vector<KeptText> design;
+    Design design;
     if (std::string wrong = check(record, &design); !wrong.empty()) return wrong;
-    std::vector<Record> replaced;
+    // What the page's journal keeps besides its calculation, kept also when the page is made afresh.
+    Journal kept;
     if (Journal* j = journal(record.page)) {
         if (keep_replaced) remember_replaced(*j);
-        replaced = j->replaced;
+        kept = *j;
     }
     ++replaying_;
     const std::string wrong = apply(app_, record, design);
     --replaying_;
     Journal* j = journal(record.page);
     if (!j) return wrong;
-    j->replaced = std::move(replaced);
+    j->replaced = std::move(kept.replaced);
+    if (!kept.record.page.empty()) {
+        j->saved = std::move(kept.saved);
+        j->file = std::move(kept.file);
+    }
     if (wrong.empty()) {
         j->record = record;
         j->flow = chosen_flow(app_);
+        j->exact = true;
     }
     return wrong;
 }
@@ -193,6 +243,11 @@ std::string Journals::open(const Record& record, const std::string& file) {
     j->file = file;
     tell(record.page);
     return {};
+}
+
+bool Journals::exact(std::string_view page) const {
+    const Journal* j = journal(page);
+    return !j || j->exact;
 }
 
 bool Journals::can_undo(std::string_view page) const {

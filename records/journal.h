@@ -39,6 +39,10 @@ public:
     // holds nothing else. Returns "" or the French message of what is wrong; then nothing has changed.
     std::string open(const Record& record, const std::string& file = {});
 
+    // Whether opening the page's calculation gives back every control as it stands. Not so only after a
+    // return home that hid the page and kept what no "Initialisation" keeps: then what is on screen is.
+    bool exact(std::string_view page) const;
+
     // "Annuler": the calculation that the page's last "Initialisation" or opening replaced, done again.
     bool can_undo(std::string_view page) const;
     std::string undo(std::string_view page);
@@ -54,6 +58,7 @@ private:
         std::string file;
         std::vector<Record> replaced;  // by "Initialisation" or an opening, the last one last
         std::string flow;              // the home page's flow as the journal last recorded it
+        bool exact = true;
     };
 
     void page_created(Page& page) override;
@@ -64,6 +69,9 @@ private:
     Journal* journal(std::string_view page);
     const Journal* journal(std::string_view page) const;
     void restart(Page& page, Journal& j);
+    // The journal started again at an "Initialisation" (or a return home), when what it keeps is enough
+    // to give the page back as it stands; says whether it was.
+    bool restart_if_exact(Page& page, Journal& j);
     void record_flow(std::string_view page, Journal& j);
     void remember_replaced(Journal& j);
     std::string replay(const Record& record, bool keep_replaced);

@@ -37,6 +37,9 @@ struct Record {
     std::string page;
     std::vector<KeptText> kept;  // the inputs at the start that differ from the page's design, in its order
     std::vector<Step> steps;
+    // Where the steps start: the page as created, or the page after its "Initialisation" (with the kept
+    // texts typed before it).
+    bool after_initialisation = false;
 
     bool empty() const { return kept.empty() && steps.empty(); }
     bool operator==(const Record&) const = default;

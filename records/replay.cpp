@@ -85,6 +85,7 @@ std::string check_kept(const Page& p, const Record& record) {
 
 // The inputs typed to their target texts (the design's, or the record's kept ones); says whether any was.
 bool type_targets(Page& p, const std::vector<KeptText>& design, const std::vector<KeptText>& kept) {
+    if (kept.empty()) return false;
     bool typed = false;
     for (const KeptText& input : design) {
         std::string target = input.text;
@@ -97,21 +98,21 @@ bool type_targets(Page& p, const std::vector<KeptText>& design, const std::vecto
     return typed;
 }
 
-std::string run(Application& app, const Record& record, const std::vector<KeptText>& design, bool checking) {
+std::string run(Application& app, const Record& record, const Design& design, bool checking) {
     const RegisteredPage* row = registered(record.page);
     if (!row || !row->initialisation) return std::string(not_a_record) + "page inconnue " + record.page;
-    const bool was_loaded = app.loaded(record.page);
-    Page* p = &app.page(record.page);
     if (checking) {
-        if (std::string wrong = check_kept(*p, record); !wrong.empty()) return wrong;
+        if (std::string wrong = check_kept(app.page(record.page), record); !wrong.empty()) return wrong;
+    } else if (app.loaded(record.page) && state_of(app.page(record.page)) != design.state) {
+        app.page(record.page).user_click(row->initialisation);
+        if (state_of(app.page(record.page)) != design.state) app.unload(record.page);
     }
+    Page* p = &app.page(record.page);
     app.show(record.page);
-    // The start state: "Initialisation" on a page that holds a calculation; the kept texts typed, kept
-    // through an "Initialisation", and typed again where it reset them.
-    if (was_loaded) p->user_click(row->initialisation);
-    if (type_targets(*p, design, record.kept)) {
+    if (record.after_initialisation) {
+        type_targets(*p, design.inputs, record.kept);
         p->user_click(row->initialisation);
-        type_targets(*p, design, record.kept);
+        type_targets(*p, design.inputs, record.kept);
     }
     for (std::size_t i = 0; i < record.steps.size(); ++i) {
         const Step& step = record.steps[i];
@@ -166,22 +167,33 @@ bool reads_flow(std::string_view page) {
     return row && !row->home_flows.empty();
 }
 
-std::string check(const Record& record, std::vector<KeptText>* design) {
+PageState state_of(const Page& page) {
+    PageState state;
+    for (const std::string& name : page.order()) {
+        const Control& c = page.control(name);
+        state.emplace_back(c.text, c.visible, c.enabled, c.selected, c.look);
+    }
+    return state;
+}
+
+std::string check(const Record& record, Design* design, PageState* done) {
     try {
         Application scratch;
         start_calcfluides(scratch);
         const RegisteredPage* row = registered(record.page);
         if (!row || !row->initialisation) return std::string(not_a_record) + "page inconnue " + record.page;
-        const std::vector<KeptText> texts = input_texts(scratch.page(record.page));
-        std::string wrong = run(scratch, record, texts, true);
-        if (wrong.empty() && design) *design = texts;
+        const Page& page = scratch.page(record.page);
+        const Design made{input_texts(page), state_of(page)};
+        std::string wrong = run(scratch, record, made, true);
+        if (wrong.empty() && design) *design = made;
+        if (wrong.empty() && done) *done = state_of(scratch.page(record.page));
         return wrong;
     } catch (const std::exception& e) {
         return std::string(not_a_record) + "calcul impossible à refaire (" + e.what() + ")";
     }
 }
 
-std::string apply(Application& app, const Record& record, const std::vector<KeptText>& design) {
+std::string apply(Application& app, const Record& record, const Design& design) {
     try {
         return run(app, record, design, false);
     } catch (const std::exception& e) {

@@ -46,6 +46,8 @@ void key_in(QWidget* w, const QString& text) {
 GuiDriver::GuiDriver()
     : binding_(std::make_unique<qt::QtBinding>(app_, pages::home)),
       records_(std::make_unique<records::qt::RecordsUi>(*binding_, journals_, prompts_)) {
+    // A scenario's user leaves unsaved work without saving it when asked.
+    prompts_.when_none_left = records::qt::Prompts::Unsaved::discard;
     start_calcfluides(app_);
     settle();
 }

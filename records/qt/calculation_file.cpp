@@ -94,6 +94,7 @@ QByteArray to_json(const Record& record) {
     root["program"] = "CalcFluides";
     root["program_version"] = program_version();
     root["page"] = q(record.page);
+    root["start"] = record.after_initialisation ? "initialisation" : "page";
     QJsonArray kept;
     for (const KeptText& k : record.kept) kept.append(QJsonObject{{"field", q(k.field)}, {"text", q(k.text)}});
     root["kept"] = kept;
@@ -134,6 +135,10 @@ Reading from_json(const QByteArray& content) {
                         .arg(format_version)
                         .arg(root.value("program_version").toString())};
     if (!text_member(root, "page", r.record.page)) return {{}, not_record("le champ « page » manque")};
+    const QString start = root.value("start").toString("page");
+    if (start != "page" && start != "initialisation")
+        return {{}, not_record("le champ « start » vaut « page » ou « initialisation »")};
+    r.record.after_initialisation = start == "initialisation";
     const QJsonValue kept = root.value("kept");
     if (!kept.isUndefined() && !kept.isArray()) return {{}, not_record("le champ « kept » n'est pas une liste")};
     for (qsizetype i = 0; i < kept.toArray().size(); ++i) {

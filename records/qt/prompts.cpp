@@ -73,7 +73,7 @@ QString AnsweringPrompts::next_file() {
 
 Prompts::Unsaved AnsweringPrompts::unsaved(QWidget*, const QString& page_title) {
     unsaved_asked << page_title;
-    if (answers.empty()) return Unsaved::cancel;
+    if (answers.empty()) return when_none_left;
     const Unsaved answer = answers.front();
     answers.pop_front();
     return answer;

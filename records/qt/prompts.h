@@ -48,6 +48,7 @@ class AnsweringPrompts : public Prompts {
 public:
     std::deque<QString> files;      // for every file question, in turn
     std::deque<Unsaved> answers;    // for every question about unsaved work
+    Unsaved when_none_left = Unsaved::cancel;
     QString print_to;               // a PDF file the printer writes to; empty: the print dialog is cancelled
     QStringList messages;
     QStringList unsaved_asked;      // the page titles asked about

@@ -433,7 +433,8 @@ void PageWindow::fit_to_screen() {
     fit_pending_ = false;
     if (page_) align_shared_cells(*page_);
     content_->layout()->activate();
-    const QSize wanted = content_->sizeHint().expandedTo(content_->minimumSizeHint());
+    QSize wanted = content_->sizeHint().expandedTo(content_->minimumSizeHint());
+    if (QWidget* bar = layout()->menuBar()) wanted.rheight() += bar->sizeHint().height();  // a menu bar above
     const QScreen* s = screen();
     if (!s) return;
     const QRect room = s->availableGeometry();
