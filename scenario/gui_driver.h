@@ -33,6 +33,7 @@ public:
     qt::QtBinding& binding() { return *binding_; }
     Application& app() override { return app_; }
     records::qt::RecordsUi& records() { return *records_; }
+    records::Journals& journals() { return journals_; }
     records::qt::AnsweringPrompts& prompts() { return prompts_; }
 
 private:
