@@ -11,6 +11,7 @@ packages=(
   xvfb xauth                       # a real X display for screenshots of the program
   fonts-dejavu-core                # text in offscreen renderings
   locales                          # a French locale, to check that numbers do not follow it
+  poppler-utils                    # pdftotext and pdftoppm: the calculation sheet read back and pictured
 )
 # With --package: what building and checking the Debian package needs besides.
 if [ "${1:-}" = "--package" ]; then
@@ -18,6 +19,7 @@ if [ "${1:-}" = "--package" ]; then
     dpkg-dev                       # the package's dependencies found from the program's libraries
     desktop-file-utils appstream   # the validators of the desktop entry and of the metainfo
     x11-utils                      # xwininfo: the started program's home page window is found
+    shared-mime-info               # update-mime-database: the .cfcalc type is checked
   )
 fi
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The long run: builds with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/), then
 # drives the whole program at random (ACTIONS actions through the page model, 100 000 unless told, and a
-# fifth as many through the widgets offscreen) and fuzzes parse_field_value with 10 million texts.
+# fifth as many through the widgets offscreen) and fuzzes parse_field_value with 10 million texts; then
+# fuzzes the calculation file reader with 200 000 random and mutated files.
 # Prints its figures; ends non-zero at any fault.
 #   bash scripts/soak.sh [ACTIONS]
 set -euo pipefail
@@ -12,4 +13,6 @@ BUILD_DIR=${SANITIZE_BUILD_DIR:-build-sanitize} bash scripts/build.sh -DCALCFLUI
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-exec "./${SANITIZE_BUILD_DIR:-build-sanitize}/tests/calcfluides-soak" "$@"
+"./${SANITIZE_BUILD_DIR:-build-sanitize}/tests/calcfluides-soak" "$@"
+# The calculation file reader against random and mutated files.
+exec "./${SANITIZE_BUILD_DIR:-build-sanitize}/tests/calcfluides-record-fuzz" 200000

@@ -9,7 +9,7 @@ package=$(realpath "$1")
 fail() { echo "package check failed: $*" >&2; exit 1; }
 
 contents=$(dpkg-deb --contents "$package")
-for file in ./usr/bin/calcfluides ./usr/share/applications/calcfluides.desktop \
+for file in ./usr/bin/calcfluides ./usr/share/applications/calcfluides.desktop ./usr/share/mime/packages/calcfluides.xml \
             ./usr/share/metainfo/io.github.calcfluides.calcfluides.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/calcfluides.svg \
             ./usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/calcfluides.png; do
@@ -23,6 +23,12 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb --extract "$package" "$root"
 desktop-file-validate "$root/usr/share/applications/calcfluides.desktop"
 appstreamcli validate --no-net --explain "$root/usr/share/metainfo/io.github.calcfluides.calcfluides.metainfo.xml"
+
+# The .cfcalc type: the database built from the package's type names it, and the desktop entry opens it.
+update-mime-database "$root/usr/share/mime" >/dev/null
+grep -q '^application/x-calcfluides-calculation:\*\.cfcalc$' "$root/usr/share/mime/globs" || fail "no MIME type for *.cfcalc"
+grep -q '^MimeType=application/x-calcfluides-calculation;$' "$root/usr/share/applications/calcfluides.desktop" \
+  || fail "the desktop entry does not open .cfcalc files"
 
 program="$root/usr/bin/calcfluides"
 if [ "${CALCFLUIDES_INSTALL_PACKAGE:-0}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
