@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(dir);
     std::vector<cf::shots::Shot> shots;
     for (auto&& list : {cf::shots::home_shots(), cf::shots::pipe_flow_shots(), cf::shots::orifice_shots(),
-                        cf::shots::density_shots(), cf::shots::correction_shots()})
+                        cf::shots::density_shots(), cf::shots::correction_shots(), cf::shots::records_shots()})
         shots.insert(shots.end(), list.begin(), list.end());
     int failures = 0;
     for (const auto& shot : shots) {
@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents();
         }
         const QString path = dir + "/" + shot.file + ".png";
-        if (!shown || !shown->grab().save(path)) {
+        const bool saved = shot.picture ? shot.picture(driver).save(path) : shown && shown->grab().save(path);
+        if (!saved) {
             std::cerr << "could not render " << path.toStdString() << "\n";
             ++failures;
             continue;

@@ -2,6 +2,7 @@
 // The screenshots of the program: each calculator lists its own, as a page and the user's steps that
 // bring it into the state shown.
 
+#include <QImage>
 #include <functional>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct Shot {
     const char* page;  // the window rendered
     std::function<void(scenario::GuiDriver&)> steps;
     const char* control = nullptr;  // a frame or control of the page to render alone, or the whole window
+    // A picture made otherwise (a window with its menu open), in place of the window rendered.
+    std::function<QImage(scenario::GuiDriver&)> picture = nullptr;
 };
 
 std::vector<Shot> home_shots();
@@ -21,5 +24,6 @@ std::vector<Shot> pipe_flow_shots();
 std::vector<Shot> orifice_shots();
 std::vector<Shot> density_shots();
 std::vector<Shot> correction_shots();
+std::vector<Shot> records_shots();
 
 }  // namespace cf::shots
