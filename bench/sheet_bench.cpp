@@ -11,6 +11,7 @@
 #include "bench/table_reporter.h"
 #include "records/qt/calculation_file.h"
 #include "scenario/model_driver.h"
+#include "scenario/worked_calculations.h"
 #include "shell/page_names.h"
 
 namespace {
@@ -18,14 +19,7 @@ namespace {
 // The mass flow of the orifice plate page, as saved by its user.
 QByteArray orifice_calculation() {
     cf::scenario::ModelDriver d;
-    d.click(cf::pages::home, "Command_feuille_calcul_od");
-    for (const char* choice : {"Command_liquide", "Option_dans_les_angles", "Option_qm"})
-        d.click(cf::pages::orifice_plate, choice);
-    for (const auto& [field, text] : {std::pair{"Text_diamétre_intérieur_canalisation", "100"},
-                                      {"Text_diamétre_plaque_à_orifice", "50"},
-                                      {"Text_masse_volumique_condition_de_service", "1000"},
-                                      {"Text_delta_p", "100"}, {"Text_coefficient_de_détente", "1"}, {"Text_Nu", "1"}})
-        d.type(cf::pages::orifice_plate, field, text);
+    cf::scenario::orifice_mass_flow(d);
     return cf::records::qt::to_json(d.journals().record(cf::pages::orifice_plate));
 }
 

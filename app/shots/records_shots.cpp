@@ -7,26 +7,16 @@
 #include <QTemporaryDir>
 
 #include "app/shots/shots.h"
+#include "scenario/worked_calculations.h"
 #include "shell/page_names.h"
 
 namespace cf::shots {
 
 namespace {
 
-void mass_flow(scenario::GuiDriver& d) {
-    const char* o = pages::orifice_plate;
-    d.click(pages::home, "Command_feuille_calcul_od");
-    for (const char* choice : {"Command_liquide", "Option_dans_les_angles", "Option_qm"}) d.click(o, choice);
-    for (const auto& [field, text] : {std::pair{"Text_diamétre_intérieur_canalisation", "100"},
-                                      {"Text_diamétre_plaque_à_orifice", "50"},
-                                      {"Text_masse_volumique_condition_de_service", "1000"},
-                                      {"Text_delta_p", "100"}, {"Text_coefficient_de_détente", "1"}, {"Text_Nu", "1"}})
-        d.type(o, field, text);
-}
-
 // The orifice plate window with its "Fichier" menu open over it.
 QImage file_menu(scenario::GuiDriver& d) {
-    mass_flow(d);
+    scenario::orifice_mass_flow(d);
     QWidget* window = d.binding().window(pages::orifice_plate);
     auto* bar = window->findChild<QMenuBar*>();
     QMenu* menu = bar->actions().first()->menu();
@@ -42,7 +32,7 @@ QImage file_menu(scenario::GuiDriver& d) {
 
 // The calculation sheet of the same calculation, its PDF's first page pictured by pdftoppm.
 QImage sheet(scenario::GuiDriver& d) {
-    mass_flow(d);
+    scenario::orifice_mass_flow(d);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("feuille.pdf");
     if (!d.export_sheet(pages::orifice_plate, pdf.toStdString()).empty()) return {};

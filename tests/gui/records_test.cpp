@@ -22,6 +22,7 @@
 #include "records/qt/qt_files.h"
 #include "records/replay.h"
 #include "scenario/gui_driver.h"
+#include "scenario/worked_calculations.h"
 #include "shell/page_names.h"
 
 namespace {
@@ -36,16 +37,7 @@ void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The mass flow of the orifice plate page, typed into its window.
-void mass_flow(GuiDriver& d) {
-    d.click(cf::pages::home, "Command_feuille_calcul_od");
-    for (const char* choice : {"Command_liquide", "Option_dans_les_angles", "Option_qm"}) d.click(orifice, choice);
-    for (const auto& [field, text] : {std::pair{"Text_diamétre_intérieur_canalisation", "100"},
-                                      {"Text_diamétre_plaque_à_orifice", "50"},
-                                      {"Text_masse_volumique_condition_de_service", "1000"},
-                                      {"Text_delta_p", "100"}, {"Text_coefficient_de_détente", "1"}, {"Text_Nu", "1"}})
-        d.type(orifice, field, text);
-}
+void mass_flow(GuiDriver& d) { cf::scenario::orifice_mass_flow(d); }
 
 QByteArray read(const QString& path) {
     QFile f(path);
@@ -226,10 +218,7 @@ TEST(CalculationMenus, UnsavedWorkIsAskedAboutBeforeItIsDiscarded) {
 TEST(CalculationSheet, ThePdfHoldsEveryInputAndResultWithItsUnit) {
     QTemporaryDir dir;
     GuiDriver d;
-    d.click(cf::pages::home, "bt_départ_calcul_DVS");
-    d.click("DVS", "bt_débit");
-    d.type("DVS", "txt_vitesse31", "2");
-    d.type("DVS", "txt_diamètre31", "100");
+    cf::scenario::pipe_flow(d);
     const QString pdf = dir.filePath("feuille.pdf");
     ASSERT_EQ(d.export_sheet("DVS", pdf.toStdString()), "");
     QProcess text;

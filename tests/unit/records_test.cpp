@@ -11,6 +11,7 @@
 #include "records/replay.h"
 #include "records/sheet.h"
 #include "scenario/model_driver.h"
+#include "scenario/worked_calculations.h"
 #include "shell/page_names.h"
 #include "tests/common/page_state.h"
 #include "tests/common/random_use.h"
@@ -181,9 +182,7 @@ TEST(CalculationRecord, KeepsWhatInitialisationKeeps) {
 // A record that cannot be done again is refused with what is wrong and where, and the page keeps all.
 TEST(CalculationRecord, RefusesWhatCannotBeDoneAgainAndChangesNothing) {
     cf::scenario::ModelDriver driver;
-    driver.click(cf::pages::home, "bt_départ_calcul_DVS");
-    driver.click("DVS", "bt_débit");
-    driver.type("DVS", "txt_vitesse31", "2");
+    cf::scenario::pipe_flow(driver);
     const auto before = state_of(driver.app().page("DVS"));
     const std::string long_text(1001, '1');
     const std::vector<std::pair<Record, std::string>> bad = {
@@ -211,10 +210,7 @@ TEST(CalculationRecord, RefusesWhatCannotBeDoneAgainAndChangesNothing) {
 // The sheet: the page's own texts, as displayed, in the page's order, with units and notes.
 TEST(CalculationSheet, HoldsTheInputsAndResultsAsShown) {
     cf::scenario::ModelDriver driver;
-    driver.click(cf::pages::home, "bt_départ_calcul_DVS");
-    driver.click("DVS", "bt_débit");
-    driver.type("DVS", "txt_vitesse31", "2");
-    driver.type("DVS", "txt_diamètre31", "100");
+    cf::scenario::pipe_flow(driver);
     const auto& page = driver.app().page("DVS");
     const auto sheet = cf::records::make_sheet(page, driver.journals().record("DVS"), "essai.cfcalc", "09/12/2026");
     EXPECT_EQ(sheet.title, "Calculs de débits, vitesse, section, pertes de charge, nombre de Reynolds");
