@@ -106,7 +106,7 @@ void Journals::record_flow(std::string_view page, Journal& j) {
 
 void Journals::remember_replaced(Journal& j) {
     if (!holds_calculation(j.record)) return;
-    j.replaced.push_back(record(j.record.page));
+    j.replaced.push_back(j.record);  // every keystroke: "Annuler" gives the page back as it stood
     if (j.replaced.size() > undo_depth) j.replaced.erase(j.replaced.begin());
 }
 
