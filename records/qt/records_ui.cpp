@@ -96,9 +96,12 @@ void RecordsUi::update(const std::string& page) {
     if (!w || !w->page() || !Journals::keeps_journal(page)) return;
     const QString base = q(w->page()->window_title());
     const std::string file = journals_.file(page);
-    w->setWindowTitle(file.empty() ? base + "[*]" : QFileInfo(q(file)).fileName() + "[*] - " + base);
-    w->setWindowModified(journals_.unsaved(page));
-    if (QAction* a = action(page, "Annuler")) a->setEnabled(journals_.can_undo(page));
+    // Only what changed is written: this runs at every keystroke.
+    const QString title = file.empty() ? base + "[*]" : QFileInfo(q(file)).fileName() + "[*] - " + base;
+    if (w->windowTitle() != title) w->setWindowTitle(title);
+    if (const bool unsaved = journals_.unsaved(page); w->isWindowModified() != unsaved) w->setWindowModified(unsaved);
+    if (QAction* a = action(page, "Annuler"); a && a->isEnabled() != journals_.can_undo(page))
+        a->setEnabled(journals_.can_undo(page));
 }
 
 std::vector<std::string> RecordsUi::loaded_pages() const {
