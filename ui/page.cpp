@@ -174,7 +174,9 @@ void Page::focus(std::string_view name) {
     if (observer_) observer_->focus_requested(*this, c);
 }
 
-void Page::user_edit(std::string_view name, std::string text) {
+void Page::user_edit(std::string_view name, std::string text) { edit(name, field_input::kept(text)); }
+
+void Page::edit(std::string_view name, std::string text) {
     Slot& s = slot(name);
     Control& c = s.control;
     if (is_result(c)) throw std::logic_error("cannot type into the result field " + std::string(name));
@@ -188,6 +190,13 @@ void Page::user_edit(std::string_view name, std::string text) {
     }
     if (c.kind != ControlKind::field) throw std::logic_error("cannot type into " + std::string(name));
     set_text(name, std::move(text));
+}
+
+bool Page::user_key(std::string_view name, std::string_view key, bool over_selection) {
+    const std::string& old = text(name);
+    if (!over_selection && field_input::length(old) >= field_input::max_length) return false;
+    edit(name, field_input::kept(over_selection ? std::string(key) : old + std::string(key)));
+    return true;
 }
 
 void Page::user_click(std::string_view name) {
