@@ -178,8 +178,10 @@ std::string GuiDriver::differences_from_model() {
             const Control& c = page.control(control);
             const QWidget* w = window->widget(control);
             const std::string at = name + "." + control;
+            // A frame is drawn without a title, a decoration without a text.
+            const bool has_text = c.kind != ControlKind::frame && c.kind != ControlKind::decoration;
             const std::string text = qt::PageWindow::control_text(w).toStdString();
-            if (text != c.text) return at + " shows " + quote(text) + " where the model holds " + quote(c.text);
+            if (has_text && text != c.text) return at + " shows " + quote(text) + " where the model holds " + quote(c.text);
             if (w->isHidden() == c.visible) return at + (c.visible ? " is hidden, visible in the model" : " is visible, hidden in the model");
             if (w->isEnabled() != enabled_on_screen(page, c))
                 return at + (w->isEnabled() ? " is enabled, disabled in the model" : " is disabled, enabled in the model");

@@ -24,8 +24,9 @@ public:
 
     qt::QtBinding& binding() { return *binding_; }
     Application& app() override { return app_; }
-    // Every widget of every window against the control it mirrors: text, visibility, enabled state,
-    // selection and items; every loaded page has its window, shown exactly when the page is.
+    // Every widget of every window against the control it mirrors: text (frames and decorations have
+    // none on screen), visibility, enabled state, selection and items; every loaded page has its window,
+    // shown exactly when the page is.
     std::string differences_from_model() override;
 
 private:

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The long run: builds with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/), then
-# drives the whole program at random (ACTIONS actions through the page model, 100 000 unless told, and a
-# fifth as many through the widgets offscreen) and fuzzes parse_field_value with 10 million texts.
-# Prints its figures; ends non-zero at any fault.
-#   bash scripts/soak.sh [ACTIONS]
+# drives the whole program at random (ACTIONS actions through the page model, 100 000 unless told, and
+# N through the widgets offscreen, a fifth of ACTIONS unless told), checking every control after every
+# action and the widgets against the model, and fuzzes parse_field_value with INPUTS texts (10 million
+# unless told). Prints its figures; ends non-zero at any fault.
+#   bash scripts/soak.sh [ACTIONS [INPUTS]] [--widgets N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
