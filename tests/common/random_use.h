@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -109,6 +110,10 @@ inline std::string random_text(std::mt19937& random, bool rich, long* limit_text
 // A text that reads whole as a number reads back to the same text: with its own count of decimals, or
 // through the text step.
 inline bool reads_back(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\n\r\v\f");
+    if (first == std::string::npos || !(std::isdigit(static_cast<unsigned char>(text[first])) ||
+                                        text[first] == '.' || text[first] == '-' || text[first] == '+'))
+        return true;  // no number at its start: a caption, a unit, a word
     const FieldReading r = read_field_text(text);
     if (text.empty() || !r.whole) return true;  // not a number ("Turbulent", "Kg/m3")
     if (!std::isfinite(r.value)) return false;
@@ -122,9 +127,13 @@ inline bool reads_back(const std::string& text) {
 }
 
 // A text that spells a number that is not finite, as a conversion would write it.
-inline bool spells_not_finite(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+inline bool spells_not_finite(std::string_view text) {
+    const auto spells = [&](std::string_view word) {
+        return std::search(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
+                   return (a | 0x20) == b;  // ASCII letters of either case
+               }) != text.end();
+    };
+    return spells("inf") || spells("nan");
 }
 
 namespace detail {
