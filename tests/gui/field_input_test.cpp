@@ -22,7 +22,7 @@ std::string utf8(char32_t code) { return QString::fromUcs4(&code, 1).toStdString
 
 // Every key of the basic plane, and characters of every other plane, typed into a real line edit: it
 // takes exactly the keys the rule says enter.
-TEST(FieldInput, ALineEditTakesTheKeysTheRuleLetsIn) {
+TEST(LineEdit, TakesTheKeysTheFieldRuleLetsIn) {
     // Laying out the scripts that the fonts at hand do not cover draws a notice for each: not ours.
     static QtMessageHandler before = nullptr;
     before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -49,7 +49,7 @@ TEST(FieldInput, ALineEditTakesTheKeysTheRuleLetsIn) {
 
 // Random bytes, read as the toolkit reads UTF-8: each byte that starts no well-formed character is one
 // U+FFFD, and the byte-order marks at the start are dropped.
-TEST(FieldInput, TextIsReadAsTheToolkitReadsUtf8) {
+TEST(LineEdit, ReadsUtf8AsTheFieldRuleSays) {
     std::mt19937 random(5167);
     static const unsigned char bytes[] = {0x00, 0x31, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBB, 0xBF, 0xC0, 0xC1, 0xC2,
                                           0xDF, 0xE0, 0xE2, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xF8, 0xFE, 0xFF};
