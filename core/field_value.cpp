@@ -357,7 +357,7 @@ bool fast_text_step(double value, int significant, std::string& out) {
 
 template <class T>
 std::string text_step(T value, int significant) {
-    if (!std::isfinite(value)) return {};
+    if (!std::isfinite(value) || std::fabs(double(value)) > largest_shown_double) return {};
     if (value == 0) return "0";  // also drops the sign of a negative zero
     if (std::string out; fast_text_step(static_cast<double>(value), significant, out)) return out;
     std::array<char, 64> buf{};

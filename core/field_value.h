@@ -3,6 +3,7 @@
 // None of these functions depends on the C locale: the program runs under a French locale, where
 // printf would write "1,5" and strtod would stop at the point.
 
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -41,11 +42,27 @@ std::string format_field_value(double value, std::string_view pattern);
 // The text step: a held result written as a decimal text of at most 7 significant digits (held in
 // single precision) or 15 (held in double precision), rounded to nearest with ties to even, trailing
 // zeros dropped, no leading blank, a leading zero below 1, and the E form ("1.5E-05", "2E+07")
-// exactly where C's %.7g (or %.15g) would use it.
+// exactly where C's %.7g (or %.15g) would use it. A value that is not finite, or whose text would read
+// back as an infinity, gives the empty text.
 std::string text_step_single(float value);
 std::string text_step_double(double value);
 
-// Rounds a computed value to the single precision in which a procedure stores it.
-inline float to_single(double value) { return static_cast<float>(value); }
+// The largest double whose text step reads back finite: 1.7976931348623149E+308, shown as
+// "1.79769313486231E+308". The four doubles above it, up to the largest double, show
+// "1.79769313486232E+308", which rounds above the largest double and reads as an infinity: for the
+// display rule they are not finite. Every float's text reads back finite ("3.402823E+38" at most).
+inline constexpr double largest_shown_double = 0x1.ffffffffffffbp+1023;
+
+// Rounds a computed value to the single precision in which a procedure stores it, to nearest. A value
+// at or beyond the float range's rounding limit (the largest float and half a unit in its last place,
+// 2^128 - 2^103) becomes an infinity of its sign, as the rounding says, without a conversion that the
+// language leaves to the implementation.
+inline float to_single(double value) {
+    constexpr double overflow = 0x1.ffffffp+127;
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    if (value >= overflow) return infinity;
+    if (value <= -overflow) return -infinity;
+    return static_cast<float>(value);
+}
 
 }  // namespace cf

@@ -15,6 +15,7 @@
 #include "ui/application.h"
 #include "ui/completeness.h"
 #include "ui/page_builder.h"
+#include "ui/procedure.h"
 
 namespace cf::orifice_page {
 
@@ -56,11 +57,11 @@ void chain_heads_with_loss(Page& p) {
     if (bore_mode(p)) bore_chain(p);
 }
 
-// The tap distances and terms that follow D: the text of D and D / 2 while "A D et D/2 :" is the
+// The tap distances and terms that follow D: the value of D and D / 2 while "A D et D/2 :" is the
 // selected option; the flange tap terms 25.4 / D while flange taps are in force.
 void taps_follow_pipe(Page& p, const Choices& c) {
     if (p.selected("Option_a_d_et_demid")) {
-        p.set_text("Text_L1", std::string(p.text(D_in)));
+        procedure::write(p, {{}, procedure::WhenStopped::write_nothing}, "Text_L1", procedure::read(p, D_in));
         OD_calcul_longueur_amont(p);
     }
     if (c.taps == Taps::flange) write_tap_terms(p, Taps::flange);

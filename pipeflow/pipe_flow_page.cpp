@@ -130,10 +130,12 @@ void mu_or_density_changed(Page& p) {
     if (p.selected("chx_Mu") && !p.enabled("chx_nu")) mu_part(p);
 }
 
-// The regime chooses the pressure-loss frame: the chooser card when there is none.
+// The regime chooses the pressure-loss frame: the chooser card when there is none. The regime field is
+// a result that only the Reynolds procedures and the page reset write: "laminaire", "Turbulent", or
+// nothing.
 void regime_changed(Page& p) {
     const std::string& regime = p.text("txt_régime_reynolds");
-    if (regime.empty() || regime == " 0.00") {
+    if (regime.empty()) {
         p.show({"fr_pertes_de_charges3"});
         p.hide({"fr_pertes_de_charges2", "fr_pertes_de_charges"});
     }

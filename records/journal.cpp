@@ -158,7 +158,14 @@ void Journals::after(Page& page, const UserAction& action) {
         const Step::Kind kind = action.kind == UserAction::Kind::edit    ? Step::Kind::edit
                                 : action.kind == UserAction::Kind::click ? Step::Kind::click
                                                                          : Step::Kind::pick;
-        steps.push_back({kind, action.control, action.text});
+        // A keystroke after a text longer than a record may hold replaces it: such a calculation
+        // cannot be saved as it stands, and keeping every longer text of a long typing would cost the
+        // square of its length.
+        if (kind == Step::Kind::edit && !steps.empty() && steps.back().kind == Step::Kind::edit &&
+            steps.back().control == action.control && steps.back().text.size() > longest_text)
+            steps.back().text = action.text;
+        else
+            steps.push_back({kind, action.control, action.text});
     }
     tell(page.name());
 }

@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <string_view>
 
 #include "shell/page_names.h"
 #include "program/program.h"
@@ -33,12 +34,24 @@ ControlKind kind_of(const QWidget* w) {
     return w->layout() ? ControlKind::frame : ControlKind::decoration;
 }
 
-// One key press per character, with the character as the event's text (accented letters included).
-void key_in(QWidget* w, const QString& text) {
-    for (const QChar ch : text) {
-        const auto code = ch.unicode() < 0x80 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, w, code, QString(ch), Qt::NoModifier);
-    }
+// A scenario's text as the toolkit's string, every character kept: reading UTF-8 would take a leading
+// byte-order mark for a mark and drop it, where the scenario means the character.
+QString scenario_text(const std::string& text) {
+    const std::string_view mark = "\xEF\xBB\xBF";
+    std::size_t marks = 0;
+    while (std::string_view(text).substr(marks * mark.size(), mark.size()) == mark) ++marks;
+    return QString(static_cast<qsizetype>(marks), QChar(0xFEFF)) +
+           QString::fromUtf8(text.data() + marks * mark.size(), static_cast<qsizetype>(text.size() - marks * mark.size()));
+}
+
+// One key press for one character (one code point: a surrogate pair is one key), with the character as
+// the event's text. Tab is the Tab key; other control characters have no key of their own.
+void key_in(QWidget* w, const QString& character) {
+    const char16_t first = character.at(0).unicode();
+    const auto code = first == u'\t'                 ? Qt::Key_Tab
+                      : first >= 0x20 && first < 0x7F ? Qt::Key(QChar(first).toUpper().unicode())
+                                                      : Qt::Key_unknown;
+    QTest::sendKeyEvent(QTest::Click, w, code, character, Qt::NoModifier);
 }
 
 }  // namespace
@@ -152,9 +165,17 @@ void GuiDriver::type(const std::string& page, const std::string& control, const 
     if (text.empty()) {
         QTest::keyClick(target, Qt::Key_Backspace);
     } else {
-        for (const QChar ch : QString::fromStdString(text)) {
-            if (!target) break;  // a handler closed the page: the keys go nowhere
-            key_in(target, QString(ch));
+        // Key by key until a handler closes the page, or the field is full: every later key would be
+        // dropped without a trace, as the page model's driver drops them.
+        const QString keys = scenario_text(text);
+        const auto full = [&] {
+            auto* edit = qobject_cast<QLineEdit*>(target.data());
+            return edit && !edit->hasSelectedText() && edit->text().size() >= edit->maxLength();
+        };
+        for (qsizetype i = 0; i < keys.size() && target && !full();) {
+            const qsizetype units = keys.at(i).isHighSurrogate() && i + 1 < keys.size() && keys.at(i + 1).isLowSurrogate() ? 2 : 1;
+            key_in(target, keys.mid(i, units));
+            i += units;
         }
     }
     settle();
@@ -165,9 +186,53 @@ void GuiDriver::paste(const std::string& page, const std::string& control, const
     bring_into_view(page, widget(page, control));
     QTest::mouseClick(target, Qt::LeftButton);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    QApplication::clipboard()->setText(QString::fromStdString(text));
+    QApplication::clipboard()->setText(scenario_text(text));
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
     settle();
+}
+
+namespace {
+
+// Enabled as the user finds it: the control and every frame around it.
+bool enabled_on_screen(const Page& page, const Control& control) {
+    for (const Control* c = &control;; c = &page.control(c->frame)) {
+        if (!c->enabled) return false;
+        if (c->frame.empty()) return true;
+    }
+}
+
+}  // namespace
+
+std::string GuiDriver::differences_from_model() {
+    for (const auto& name : app_.page_names()) {
+        qt::PageWindow* window = binding_->window(name);
+        if (app_.loaded(name) != (window != nullptr))
+            return "page " + name + (window ? " has a window but is not loaded" : " is loaded but has no window");
+        if (!window) continue;
+        if (window->isVisible() != app_.shown(name))
+            return "page " + name + (window->isVisible() ? " has its window shown but is hidden" : " is shown without its window");
+        const Page& page = app_.page(name);
+        for (const auto& control : page.order()) {
+            const Control& c = page.control(control);
+            const QWidget* w = window->widget(control);
+            const std::string at = name + "." + control;
+            // A frame is drawn without a title, a decoration without a text.
+            const bool has_text = c.kind != ControlKind::frame && c.kind != ControlKind::decoration;
+            const std::string text = qt::PageWindow::control_text(w).toStdString();
+            if (has_text && text != c.text) return at + " shows " + quote(text) + " where the model holds " + quote(c.text);
+            if (w->isHidden() == c.visible) return at + (c.visible ? " is hidden, visible in the model" : " is visible, hidden in the model");
+            if (w->isEnabled() != enabled_on_screen(page, c))
+                return at + (w->isEnabled() ? " is enabled, disabled in the model" : " is disabled, enabled in the model");
+            if (auto* r = qobject_cast<const QRadioButton*>(w); r && r->isChecked() != c.selected)
+                return at + (c.selected ? " is not checked, selected in the model" : " is checked, not selected in the model");
+            if (auto* cb = qobject_cast<const QComboBox*>(w)) {
+                std::vector<std::string> items;
+                for (int i = 0; i < cb->count(); ++i) items.push_back(cb->itemText(i).toStdString());
+                if (items != c.items) return at + " lists other items than the model";
+            }
+        }
+    }
+    return {};
 }
 
 void GuiDriver::pick(const std::string& page, const std::string& control, const std::string& item) {

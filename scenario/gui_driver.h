@@ -35,6 +35,10 @@ public:
     records::qt::RecordsUi& records() { return *records_; }
     records::Journals& journals() { return journals_; }
     records::qt::AnsweringPrompts& prompts() { return prompts_; }
+    // Every widget of every window against the control it mirrors: text (frames and decorations have
+    // none on screen), visibility, enabled state, selection and items; every loaded page has its window,
+    // shown exactly when the page is.
+    std::string differences_from_model() override;
 
 private:
     QWidget* widget(const std::string& page, const std::string& control) const;

@@ -30,9 +30,22 @@ void ModelDriver::type(const std::string& page, const std::string& control, cons
         if (!app_.page(page).text(control).empty()) app_.page(page).user_edit(control, "");
         return;
     }
-    for (const auto& prefix : typed_prefixes(text)) {
+    // One key per character, each judged by the field's own rule; a Tab takes the focus away, and with it
+    // the selection. Once the field is full every later key is dropped as well.
+    bool over_selection = true;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t bytes = field_input::character_at(text, at).bytes;
+        const std::string_view key = std::string_view(text).substr(at, bytes);
+        at += bytes;
         if (!app_.loaded(page)) return;  // a handler unloaded the page: the keys go nowhere
-        app_.page(page).user_edit(control, prefix);
+        switch (field_input::typed(key)) {
+            case field_input::Key::refused: break;
+            case field_input::Key::moves_focus: over_selection = false; break;
+            case field_input::Key::enters:
+                if (!app_.page(page).user_key(control, key, over_selection)) return;
+                over_selection = false;
+                break;
+        }
     }
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The long run: builds with AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/), then
-# drives the whole program at random (ACTIONS actions through the page model, 100 000 unless told, and a
-# fifth as many through the widgets offscreen) and fuzzes parse_field_value with 10 million texts; then
-# fuzzes the calculation file reader with 200 000 random and mutated files.
+# drives the whole program at random (ACTIONS actions through the page model, 100 000 unless told, and
+# N through the widgets offscreen, a fifth of ACTIONS unless told), checking every control after every
+# action and the widgets against the model, and fuzzes parse_field_value with INPUTS texts (10 million
+# unless told); then fuzzes the calculation file reader with 200 000 random and mutated files.
 # Prints its figures; ends non-zero at any fault.
-#   bash scripts/soak.sh [ACTIONS]
+#   bash scripts/soak.sh [ACTIONS [INPUTS]] [--widgets N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -174,8 +174,10 @@ void Page::focus(std::string_view name) {
     if (observer_) observer_->focus_requested(*this, c);
 }
 
-// Without a listener of user actions (the engine alone, the benchmarks) nothing is told.
+// What the user types or pastes is first kept as a real field keeps it. Without a listener of user
+// actions (the engine alone, the benchmarks) nothing is told.
 void Page::user_edit(std::string_view name, std::string text) {
+    text = field_input::kept(text);
     if (!app_.user_actions()) return edit_by_user(name, std::move(text));
     app_.user_action(*this, {UserAction::Kind::edit, std::string(name), text},
                      [&] { edit_by_user(name, std::move(text)); });
@@ -206,6 +208,13 @@ void Page::edit_by_user(std::string_view name, std::string text) {
     }
     if (c.kind != ControlKind::field) throw std::logic_error("cannot type into " + std::string(name));
     set_text(name, std::move(text));
+}
+
+bool Page::user_key(std::string_view name, std::string_view key, bool over_selection) {
+    const std::string& old = text(name);
+    if (!over_selection && field_input::length(old) >= field_input::max_length) return false;
+    user_edit(name, over_selection ? std::string(key) : old + std::string(key));
+    return true;
 }
 
 void Page::click_by_user(std::string_view name) {

@@ -9,6 +9,7 @@
 // on every link running). Clicking a button, selecting an option button and picking a combo item raise
 // Click. One thread; handlers run to completion.
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -23,6 +24,42 @@
 namespace cf {
 
 class Application;
+
+// --- What a text field keeps of what the user puts into it ---
+// One rule for the page model and the window alike, so that the two never differ: a field holds what a
+// real line edit holds. The page model applies it to everything the user types or pastes; the binding
+// gives its line edits the same longest text and shows what the model kept.
+namespace field_input {
+
+// The longest text a field holds, in UTF-16 units: a line edit's own limit.
+inline constexpr std::size_t max_length = 32767;
+
+// One character of a UTF-8 text as the toolkit reads it: a well-formed character (shortest form, not a
+// surrogate, at most U+10FFFF), or a byte that starts none, which reads as U+FFFD.
+struct Character {
+    char32_t code;
+    std::size_t bytes;
+    bool well_formed;
+};
+Character character_at(std::string_view text, std::size_t at);  // at < text.size()
+
+// The length of a text in UTF-16 units, as a line edit counts it.
+std::size_t length(std::string_view text);
+
+// A text put into a field whole (pasted, or reported by a window): read as above, each byte that starts
+// no well-formed character becoming U+FFFD; cut to max_length UTF-16 units, a character cut in half
+// leaving "?"; then without the byte-order marks (U+FEFF) at its start, which reading UTF-8 takes for
+// marks. Nothing else is dropped: a paste keeps its tabs, line breaks and control characters.
+std::string kept(std::string_view text);
+
+// What a field does with one typed key, the character `key`: it enters; or the field refuses it (a
+// control character: C0, DEL, C1; a code point of the basic plane that Unicode 14 leaves unassigned);
+// or, for Tab, the focus moves away and the selection ends. Every other character enters: letters,
+// marks, symbols, private use, format characters, every character beyond the basic plane.
+enum class Key { enters, refused, moves_focus };
+Key typed(std::string_view key);
+
+}  // namespace field_input
 
 class Page {
 public:
@@ -83,9 +120,15 @@ public:
     void run_procedure(std::string_view name);  // throws std::out_of_range if the page has none of that name
 
     // --- What a user does (the binding and the scenario runner call these) ---
-    // Text typed into a field or an editable combo list: a field raises Change; a combo list does not.
-    // A result field cannot be typed into.
+    // Text put into a field or an editable combo list as a whole (pasted, or reported by a window): it
+    // holds field_input::kept(text); a field raises Change, a combo list does not. A result field cannot
+    // be typed into.
     void user_edit(std::string_view name, std::string text);
+    // One key that enters (field_input::typed) typed into a field or an editable combo list: it replaces
+    // the whole text when `over_selection`, else it enters at the end, as far as the field has room; the
+    // field then holds field_input::kept of that, with one Change. Says whether the field took it: a full
+    // field keeps its text and raises nothing.
+    bool user_key(std::string_view name, std::string_view key, bool over_selection);
     // A command button raises Click; an option button becomes selected (clearing its group) and raises
     // Click even when it was already selected.
     void user_click(std::string_view name);

@@ -26,7 +26,8 @@ bool keep(float& held, double result) {
 }
 
 bool keep(double& held, double result) {
-    if (!std::isfinite(result)) return false;
+    // Beyond the largest double whose text reads back finite, a result is not finite for the display rule.
+    if (!std::isfinite(result) || std::fabs(result) > largest_shown_double) return false;
     held = result;
     return true;
 }

@@ -4,8 +4,9 @@
 // writes its result field(s).
 //
 // The display rule. A result that is not a finite number once stored (an overflow, a division by
-// zero, a root of a negative number) is never shown: its fields are emptied and the held result keeps
-// its value. An emptied field reads as 0 for whatever reads it next, like any empty field, so a chain
+// zero, a root of a negative number), or whose text would read back as an infinity (a double within
+// four units of the largest double, whose 15 digits round above it), is never shown: its fields are
+// emptied and the held result keeps its value. An emptied field reads as 0 for whatever reads it next, like any empty field, so a chain
 // of fields stops at the next guard that tests it.
 //
 // A guard that fails stops the computation. What the result field shows then is the module's rule:
@@ -35,7 +36,7 @@ ModuleHeld& held(Page& page) {
 // --- Reading ---
 
 // A field's value as a procedure stores it: single precision, or double where the procedure holds
-// doubles.
+// doubles. A value beyond the float range reads as an infinity of its sign in single precision.
 float read(const Page& page, std::string_view field);
 double read_double(const Page& page, std::string_view field);
 

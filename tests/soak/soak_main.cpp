@@ -1,9 +1,11 @@
-// calcfluides-soak [ACTIONS [INPUTS]]: the long run. Random use of the whole program at scale, through the page
-// model (ACTIONS actions, 100 000 unless told) and through the real widgets offscreen (a fifth as many),
-// with garbage, huge and tiny exponents, decimal commas, very long pastes and every combo list; then
-// parse_field_value fuzzed with INPUTS texts (10 million unless told) against an independent reading of
-// its rule. Prints its
-// figures and ends non-zero at any fault. scripts/soak.sh builds it with the sanitizers and runs it.
+// calcfluides-soak [ACTIONS [INPUTS]] [--widgets N]: the long run. Random use of the whole program at
+// scale, through the page model (ACTIONS actions, 100 000 unless told) and through the real widgets
+// offscreen (N actions, a fifth of ACTIONS unless told), with garbage, numbers at the limits of double
+// and float and their 15- and 7-digit roundings, decimal commas, very long pastes and every combo list;
+// after every action every control of every page is checked, and the widgets are compared with the
+// model. Then parse_field_value is fuzzed with INPUTS texts (10 million unless told) against an
+// independent reading of its rule. Prints its figures and ends non-zero at any fault, or when it did
+// not do exactly the actions asked. scripts/soak.sh builds it with the sanitizers and runs it.
 #include <QApplication>
 #include <cerrno>
 #include <clocale>
@@ -15,6 +17,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/field_value.h"
 #include "scenario/gui_driver.h"
@@ -25,21 +28,36 @@
 namespace {
 
 struct Figures {
-    long actions = 0, results_read_back = 0;
+    long actions = 0, limit_texts = 0, texts_checked = 0, results_read_back = 0, widget_checks = 0;
     std::set<std::pair<std::string, std::string>> reached;
     long faults = 0;
 };
 
-// Random use on fresh runs of `run_length` actions until `actions` are done.
+// The calculation pages, one of which every other run keeps to, so that each is worked long enough to
+// fill its frames.
+std::vector<std::string> calculation_pages() {
+    cf::Application scratch;
+    cf::start_calcfluides(scratch);
+    std::vector<std::string> names = scratch.page_names();
+    std::erase(names, std::string(cf::pages::home));
+    return names;
+}
+
+// Random use on fresh runs of `run_length` actions until exactly `actions` are done.
 template <class MakeDriver>
 void soak(const char* through, long actions, long run_length, MakeDriver make, Figures& f) {
+    static const std::vector<std::string> pages = calculation_pages();
     for (unsigned seed = 1; f.actions < actions; ++seed) {
         auto driver = make();
         cf::testing::RandomUse use;
         use.rich = true;
+        if (seed % 2 == 0) use.stay_on = pages[seed / 2 % pages.size()];
         cf::testing::use_at_random(*driver, seed, std::min(run_length, actions - f.actions), use);
         f.actions += use.actions;
+        f.limit_texts += use.limit_texts;
+        f.texts_checked += use.texts_checked;
         f.results_read_back += use.results_read_back;
+        f.widget_checks += use.widget_checks;
         f.reached.insert(use.reached.begin(), use.reached.end());
         if (!use.fault.empty()) {
             ++f.faults;
@@ -142,26 +160,41 @@ long fuzz_parse(long inputs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const long actions = argc > 1 ? std::atol(argv[1]) : 100000;
+    std::vector<long> numbers;
+    long widget_actions = -1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--widgets") == 0 && i + 1 < argc)
+            widget_actions = std::atol(argv[++i]);
+        else
+            numbers.push_back(std::atol(argv[i]));
+    }
+    const long actions = numbers.size() > 0 ? numbers[0] : 100000;
+    const long inputs = numbers.size() > 1 ? numbers[1] : 10'000'000;
+    if (widget_actions < 0) widget_actions = actions / 5;
     cf::qt::use_offscreen_without_display();
     cf::qt::quiet_platform_notices();
     QApplication qt_app(argc, argv);
 
     Figures model, widgets;
     soak("the page model", actions, 500, [] { return std::make_unique<cf::scenario::ModelDriver>(); }, model);
-    soak("the widgets", actions / 5, 250, [] { return std::make_unique<cf::scenario::GuiDriver>(); }, widgets);
-    const long inputs = argc > 2 ? std::atol(argv[2]) : 10'000'000;
+    soak("the widgets", widget_actions, 250, [] { return std::make_unique<cf::scenario::GuiDriver>(); }, widgets);
     const long parse_faults = fuzz_parse(inputs);
 
     const std::size_t actionable = actionable_controls();
-    std::printf("random use through the page model: %ld actions, %zu of the %zu controls a user can act on reached, "
-                "%ld results read back\n",
-                model.actions, model.reached.size(), actionable, model.results_read_back);
-    std::printf("random use through the widgets:    %ld actions, %zu of the %zu controls a user can act on reached, "
-                "%ld results read back\n",
-                widgets.actions, widgets.reached.size(), actionable, widgets.results_read_back);
+    const auto report = [&](const char* through, const Figures& f, long asked) {
+        std::printf("random use through %-14s %ld of %ld actions asked, %ld texts at the limits of the range, "
+                    "%zu of the %zu controls a user can act on reached, %ld control texts checked, %ld results "
+                    "read back",
+                    through, f.actions, asked, f.limit_texts, f.reached.size(), actionable, f.texts_checked,
+                    f.results_read_back);
+        if (&f == &widgets) std::printf(", the widgets compared with the model %ld times", f.widget_checks);
+        std::printf("\n");
+    };
+    report("the page model:", model, actions);
+    report("the widgets:", widgets, widget_actions);
     std::printf("parse_field_value fuzzed:          %ld inputs against an independent reading\n", inputs);
-    const long faults = model.faults + widgets.faults + parse_faults;
+    const long short_runs = (model.actions != actions) + (widgets.actions != widget_actions);
+    const long faults = model.faults + widgets.faults + parse_faults + short_runs;
     std::printf("faults:                            %ld\n", faults);
     return faults == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <bit>
 #include <charconv>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -230,6 +231,38 @@ TEST(FieldValues, EveryDisplayedValueReadsBackAsDisplayed) {
         const std::string two = format_field_value(f, "0.00");
         EXPECT_EQ(format_field_value(parse_field_value(two), "0.00"), two);
     }
+}
+
+// Both sides of the limits of the range: the largest value whose text reads back finite, and the next one
+// up, whose text is not shown.
+TEST(FieldValues, AtTheLimitsOfTheRangeEveryTextShownReadsBackFinite) {
+    const double last = cf::largest_shown_double;
+    EXPECT_EQ(text_step_double(last), "1.79769313486231E+308");
+    EXPECT_EQ(text_step_double(-last), "-1.79769313486231E+308");
+    EXPECT_TRUE(std::isfinite(parse_field_value(text_step_double(last))));
+    EXPECT_TRUE(std::isinf(parse_field_value("1.79769313486232E+308")));
+    int above = 0;
+    for (double d = std::nextafter(last, INFINITY); std::isfinite(d); d = std::nextafter(d, INFINITY), ++above) {
+        EXPECT_EQ(text_step_double(d), "") << d;
+        EXPECT_EQ(text_step_double(-d), "") << d;
+    }
+    EXPECT_EQ(above, 4);
+    // Every float's text reads back finite, in double and in single precision; the next one up is infinite.
+    const float top = std::numeric_limits<float>::max();
+    EXPECT_EQ(text_step_single(top), "3.402823E+38");
+    EXPECT_EQ(cf::to_single(parse_field_value(text_step_single(top))), 3.402823e38f);
+    EXPECT_EQ(text_step_single(std::nextafter(top, INFINITY)), "");
+    EXPECT_EQ(format_field_value(top, "0.00"), "340282346638528859811704183484516925440.00");
+    // Rounding to single precision: to nearest up to the rounding limit, an infinity from it on.
+    const double limit = 0x1.ffffffp+127;  // the largest float and half a unit in its last place
+    EXPECT_EQ(cf::to_single(std::nextafter(limit, 0)), top);
+    EXPECT_EQ(cf::to_single(-std::nextafter(limit, 0)), -top);
+    EXPECT_EQ(cf::to_single(limit), INFINITY);
+    EXPECT_EQ(cf::to_single(-limit), -INFINITY);
+    EXPECT_EQ(cf::to_single(std::numeric_limits<double>::max()), INFINITY);
+    EXPECT_EQ(cf::to_single(-INFINITY), -INFINITY);
+    EXPECT_TRUE(std::isnan(cf::to_single(NAN)));
+    EXPECT_EQ(cf::to_single(1e-300), 0.0f);
 }
 
 TEST(FieldValues, DoNotDependOnTheCLocale) {

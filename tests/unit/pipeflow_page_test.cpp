@@ -161,9 +161,9 @@ TEST_F(PipeFlowPage, ReynoldsModesChooseWhichInputsCountAndWhetherItComputes) {
     }
 }
 
-// The regime field chooses the pressure-loss frame: the chooser card for an empty text or " 0.00", the
-// laminar or turbulent frame for the two words exactly as the procedures write them; any other text
-// changes no frame.
+// The regime field chooses the pressure-loss frame: the chooser card for an empty text, the laminar or
+// turbulent frame for the two words exactly as the procedures write them; any other text (" 0.00"
+// included, which no procedure writes) changes no frame.
 TEST_F(PipeFlowPage, TheRegimeShownChoosesThePressureLossFrame) {
     const auto frames = [&] {
         return std::tuple(visible("fr_pertes_de_charges3"), visible("fr_pertes_de_charges"),
@@ -172,7 +172,7 @@ TEST_F(PipeFlowPage, TheRegimeShownChoosesThePressureLossFrame) {
     const auto chooser = std::tuple(true, false, false), laminar = std::tuple(false, true, false),
                turbulent = std::tuple(false, false, true);
     const std::pair<const char*, std::tuple<bool, bool, bool>> steps[] = {
-        {"Turbulent", turbulent}, {" 0.00", chooser}, {"laminaire", laminar}, {"turbulent", laminar},
+        {"Turbulent", turbulent}, {" 0.00", turbulent}, {"laminaire", laminar}, {"turbulent", laminar},
         {"Laminaire", laminar},   {"0.00", laminar},  {"Turbulent", turbulent}, {"", chooser},
     };
     for (const auto& [regime, expected] : steps) {

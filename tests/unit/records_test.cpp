@@ -156,6 +156,19 @@ TEST(CalculationRecord, KeepsConsecutiveKeystrokesAsTheLastTextAndDropsTheWaysOu
     EXPECT_EQ(driver.journals().record("DVS").steps, expected);
 }
 
+// A long typing costs what its text costs: past the longest text a record may hold, each keystroke
+// replaces the step before it, so that the journal does not keep every longer text of the typing.
+TEST(CalculationRecord, ALongTypingKeepsOneStepPastTheLongestText) {
+    cf::scenario::ModelDriver driver;
+    driver.click(cf::pages::home, "bt_départ_calcul_DVS");
+    driver.click("DVS", "bt_débit");
+    driver.type("DVS", "txt_vitesse31", std::string(5000, '1'));
+    const auto steps = driver.journals().record("DVS").steps;
+    ASSERT_EQ(steps.size(), 2 + cf::records::longest_text);  // bt_débit, then 1 001 keystrokes
+    EXPECT_EQ(steps.back().text, std::string(5000, '1'));
+    EXPECT_NE(driver.journals().open(driver.journals().record("DVS")), "");  // too long to open again
+}
+
 // The texts an "Initialisation" keeps (Pn and Tn of the density page) start the next calculation: the
 // record keeps them, and opening types them before its own "Initialisation".
 TEST(CalculationRecord, KeepsWhatInitialisationKeeps) {

@@ -232,6 +232,7 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
     switch (c.kind) {
         case ControlKind::field: {
             auto* e = new QLineEdit(parent);
+            e->setMaxLength(static_cast<int>(field_input::max_length));
             if (is_result(c)) {
                 // A result can be selected and copied, not typed into; Tab passes it by.
                 e->setReadOnly(true);
@@ -265,6 +266,7 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
             auto* cb = new QComboBox(parent);
             cb->setEditable(true);
             cb->setLineEdit(new ComboText(cb));
+            cb->lineEdit()->setMaxLength(static_cast<int>(field_input::max_length));
             cb->setCompleter(nullptr);  // what is typed stays as typed: "1" is not completed to "1.0"
             cb->setInsertPolicy(QComboBox::NoInsert);
             cb->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -289,11 +291,17 @@ QWidget* PageWindow::make_widget(const Control& c, QWidget* parent) {
 
 void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     const std::string name = c.name;
+    // What the user typed goes to the model, which keeps of it what a field keeps (field_input): the
+    // widget then shows what the model holds.
+    const auto edited = [this, name](const QString& text) {
+        report([&](Page& p) { p.user_edit(name, text.toStdString()); });
+        if (page_ && page_->has(name)) sync(page_->control(name));
+    };
     switch (c.kind) {
         case ControlKind::field:
-            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, name, edited](const QString& text) {
                 mark_reading(name, text);
-                report([&](Page& p) { p.user_edit(name, text.toStdString()); });
+                edited(text);
             });
             break;
         case ControlKind::button:
@@ -316,9 +324,7 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
                 if (text->finishing()) return;  // typed, not picked
                 report([&](Page& p) { p.user_pick(name, item.toStdString()); });
             });
-            connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                report([&](Page& p) { p.user_edit(name, text.toStdString()); });
-            });
+            connect(cb->lineEdit(), &QLineEdit::textEdited, this, edited);
             break;
         }
         case ControlKind::label:
