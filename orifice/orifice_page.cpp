@@ -277,7 +277,7 @@ void reset_texts(Page& p) {  // 7
     p.set_text(D_in, "mm");
     p.set_text(d_in, "mm");
     p.set_text(rho_in, "Kg/m3");
-    p.set_text(nu_in, "m²/s");
+    p.set_text(nu_in, "(10-6 m2/s)");
     p.set_text("Text_L1", "");
     p.set_text("Text_L2", "");
     for (auto field : working_fields) p.set_text(field, "");
@@ -364,7 +364,7 @@ void define_calculation(PageBuilder& b) {
     input("Label_diamétre_plaque_a_orifice", "Diamètre (d) de la plaque à orifice (en mm) :", d_in, "mm");
     input("Label_coefficient_de_détente", "Coefficient de détente :", eps_in, "");
     // The unit in brackets reads as 0: nothing is computed from it until ν is typed.
-    input("Label_Nu", "Viscosité cinématique (m2/s)  :", nu_in, "(10-6 m2/s)");
+    input("Label_Nu", "Viscosité cinématique (10-6 m2/s) :", nu_in, "(10-6 m2/s)");
 
     b.label("Labe_résultat", "Résultats").look(Look::heading).at(0, 2).span(2);
     // The result of the calculation chosen: one of three, in one place.

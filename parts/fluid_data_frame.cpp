@@ -44,7 +44,7 @@ void reset(Page& p) {
             "Label_vapeur_saturée", "Label_pression_des_gaz"});
     p.show({"Command_chx_gaz", "Command_chx_vap_saturée", "Command_chx_liquide", "Label_chx_fluide"});
     p.set_text("Combo_masse_volumique", "Kg/m3");
-    p.set_text("Combo_viscosité_dynamique", "Pa/s");
+    p.set_text("Combo_viscosité_dynamique", "Pa.s");
     p.set_text("Combo_viscosité_cinématique", "m²/s");
     // The reset texts of the two first lists are in lower case, unlike their initial texts.
     p.set_text("Combo_chx_gaz", "Choix liquide");
@@ -75,8 +75,8 @@ Added add(PageBuilder& b, const std::string& container, Host host) {
     b.row(); b.label("Labe_résultat_masse_volumique", "Masse volumique en Kg/m3").span(2);
              b.combo("Combo_masse_volumique", "Kg/m3").look(Look::result);
     b.row(); b.label("Label9", "Viscosité dynamique").span(2);
-             b.combo("Combo_viscosité_dynamique", "Pa/s").look(Look::result);
-             micro_unit(b, "Label_10", "10     Pa/s", "Label_6");
+             b.combo("Combo_viscosité_dynamique", "Pa.s").look(Look::result);
+             micro_unit(b, "Label_10", "10     Pa.s", "Label_6");
     b.row(); b.label("Label_visco_cinématique", "Viscosité Cinématique").span(2);
              b.combo("Combo_viscosité_cinématique", "m²/s").look(Look::result);
              micro_unit(b, "Label10", "10     m²/s", "Label11");

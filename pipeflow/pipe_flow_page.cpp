@@ -44,8 +44,8 @@ const Names turbulent_inputs = {"txt_Qv_calcul_pertes_de_charges2", "txt_RHO_cal
 // The units and abbreviations, one phrase per line.
 const std::array<std::string_view, 12> units_phrases = {
     "V=vitesse du fluide  (m/s)",
-    "Nu=viscosité cinématique (m2/s)",
-    "Mu=Viscosité dynamique ( Pa.s)",
+    "Nu=viscosité cinématique (10-6 m2/s)",
+    "Mu=Viscosité dynamique (10-6 Pa.s)",
     "Diamètre intérieur de la canalisation (mm)",
     "S=Section (mm2)",
     "Re=Nombre de Reynolds",
@@ -337,7 +337,7 @@ void define(Page& p) {
     b.in("fr_Mu");
     b.row(); b.label("lbl_Mu", "Mu :");
              b.field("txt_Mu");
-             micro_unit(b, "Label2", "10     Pa/s", "Label1");
+             micro_unit(b, "Label2", "10     Pa.s", "Label1");
     b.row(); b.label("lbl_RHO51", "RHO :");
              b.field("txt_RHO51");
 

@@ -105,7 +105,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Captions laid out on several lines by runs of blanks ("Calcul du nombre de                Reynolds")
 // are drawn with a line break at each run of three blanks or more. A unit keeps its blanks: they leave
-// the gap where a raised "-6" stands ("10     Pa/s").
+// the gap where a raised "-6" stands ("10     Pa.s").
 QString drawn_caption(const Control& c) {
     static const QRegularExpression run_of_blanks(" {3,}");
     if (c.look == Look::unit) return q(c.text);
