@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/field_value.h"
+#include "ui/qt/vector_state.h"
 
 namespace cf::qt {
 
@@ -326,7 +327,17 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
 }
 
 void PageWindow::report(const std::function<void(Page&)>& action) {
-    if (page_) action(*page_);
+    if (!page_) return;
+    clear_vector_state();  // Qt's painting may have left it in use: the page model runs clean
+    action(*page_);
+}
+
+bool PageWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The window's widgets are painted in one go at its update request: what the paint leaves in the
+    // vector registers is cleared at once, so that Qt's own code after it does not pay either.
+    if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) clear_vector_state();
+    return handled;
 }
 
 void PageWindow::sync(const Control& c) {

@@ -46,6 +46,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void control_changed(const Page& page, const Control& control) override;

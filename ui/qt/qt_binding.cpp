@@ -2,9 +2,12 @@
 
 #include <QApplication>
 
+#include "ui/qt/vector_state.h"
+
 namespace cf::qt {
 
 QtBinding::QtBinding(Application& app, std::string home_page) : app_(app), home_page_(std::move(home_page)) {
+    clear_vector_state();  // what creating the QApplication left in the vector registers
     app_.set_observer(this);
 }
 
