@@ -6,6 +6,7 @@
 
 #include "orifice/orifice_procedures.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 
 namespace cf::orifice_frames {
 
@@ -79,6 +80,10 @@ void expansion_calculator_contents(PageBuilder& b) {
     input("Label_K", "Rapport des chaleurs massique :", "Text_K", "", 2, 0);
     input("Label_diam_plaque", "Diamétre plaque à orifice (mm):", "Text_diam_plaque", "mm", 0, 2);
     input("Label_diam_cana", "Diamétre intérieur canalisation (mm):", "Text__diam_cana", "mm", 1, 2);
+    describe_inputs(b.page(), {{"Text__deltap_pour_E", Quantity::differential_pressure, "ΔP"},
+                               {"Text_pression_amont", Quantity::absolute_pressure, "P"},
+                               {"Text_K", Quantity::none, "κ"}, {"Text_diam_plaque", Quantity::diameter, "d"},
+                               {"Text__diam_cana", Quantity::diameter, "D"}});
     b.label("Label_E", "Coefficient de détente :").at(first + 2, 2);
     b.field("Text_E").look(Look::result).at(first + 2, 3);
     b.label("Label_alerte_4", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);

@@ -11,6 +11,7 @@
 #include "shell/page_names.h"
 #include "ui/application.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 #include "ui/page_builder.h"
 
 namespace cf::orifice_page {
@@ -365,6 +366,10 @@ void define_calculation(PageBuilder& b) {
     input("Label_coefficient_de_détente", "Coefficient de détente :", eps_in, "");
     // The unit in brackets reads as 0: nothing is computed from it until ν is typed.
     input("Label_Nu", "Viscosité cinématique (10-6 m2/s) :", nu_in, "(10-6 m2/s)");
+    describe_inputs(b.page(), {{D_in, Quantity::diameter, "D"}, {rho_in, Quantity::density, "ρ"},
+                               {Qm_in, Quantity::none, "Qm"}, {dp_in, Quantity::differential_pressure, "ΔP"},
+                               {d_in, Quantity::diameter, "d"}, {eps_in, Quantity::none, "ε"},
+                               {nu_in, Quantity::viscosity, "ν"}});
 
     b.label("Labe_résultat", "Résultats").look(Look::heading).at(0, 2).span(2);
     // The result of the calculation chosen: one of three, in one place.
@@ -472,6 +477,7 @@ void define(Page& p) {
 
     p.on_click("Init2", initialisation(choices));
     p.on_click("Command_retour_page_d_acceuil", return_home);
+    p.close_with("Command_retour_page_d_acceuil");
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
     p.on_click("bt_OD_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_OD_calcul_de_débits_gaz", [](Page& page) { navigation::open_calculator(page, pages::density); });

@@ -109,8 +109,10 @@ Added add(PageBuilder& b, const std::string& container, Host host) {
     p.on_click("Command_retour5", [on_second_return = host.on_second_return](Page& page) {
         if (on_second_return) on_second_return(page);
     });
-    for (const ListCombo& lc : list_combos)
+    for (const ListCombo& lc : list_combos) {
         p.on_click(lc.combo, [&lc](Page& page) { show_entry(page, lc); });
+        p.set_looked_up(lc.combo);  // a typed text that names no entry is marked
+    }
     return the_frame;
 }
 

@@ -11,6 +11,7 @@
 #include "shell/page_names.h"
 #include "ui/application.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 #include "ui/page_builder.h"
 
 namespace cf::pipe_flow_page {
@@ -413,6 +414,8 @@ void define(Page& p) {
     // The "Résultat" buttons compute nothing: every result is already shown live.
     p.on_click("bt_initialisation", initialisation);
     p.on_click("Command1", [](Page& page) { navigation::return_home(page, navigation_buttons); });
+    p.close_with("Command1");
+    describe_by_symbol(p, {{"RHO", Quantity::density}});
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
     p.on_click("bt_dvs_calculs_de_masses_volumiques",
                [](Page& page) { navigation::open_calculator(page, pages::density); });

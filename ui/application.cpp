@@ -41,6 +41,7 @@ Page& Application::page(std::string_view name) {
     if (!e.page) {
         e.page = std::make_unique<Page>(*this, e.name);
         e.definition(*e.page);
+        e.page->describe_by_layout();
         if (observer_) observer_->page_created(*e.page);
     }
     return *e.page;
@@ -97,7 +98,12 @@ void Application::deliver(const std::function<void()>& event, std::string_view w
         --depth_;
         throw;
     }
-    if (--depth_ == 0) retired_.clear();
+    if (--depth_ > 0) return;
+    // The outermost event is done: every loaded page's marks brought up to date, then the pages its
+    // handlers unloaded destroyed.
+    for (auto& e : entries_)
+        if (e.page) e.page->refresh_marks();
+    retired_.clear();
 }
 
 }  // namespace cf

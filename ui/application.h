@@ -62,6 +62,7 @@ public:
     // and a page unloaded by its own handler is destroyed only once the outermost event is done.
     void deliver(const std::function<void()>& event, std::string_view what);
     static constexpr int max_event_depth = 64;
+    bool delivering() const { return depth_ > 0; }
     // How many event chains have been stopped at that depth in this run: a fault of page logic.
     int stopped_chains() const { return stopped_chains_; }
 

@@ -15,6 +15,7 @@
 #include "shell/page_names.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
+#include "ui/qt/field_marks.h"
 #include "ui/qt/qt_binding.h"
 
 namespace {
@@ -107,7 +108,7 @@ TEST_F(PipeFlowWindow, ALongResultShowsItsFirstDigits) {
 TEST_F(PipeFlowWindow, TextNotReadAsTypedIsMarked) {
     driver.click(pipe_flow, "bt_débit");
     QLineEdit* v = field("txt_vitesse31");
-    const auto mark = [&] { return std::pair(v->property("misread").toBool(), v->toolTip().toStdString()); };
+    const auto mark = [&] { return std::pair(cf::qt::drawn_mark(v) == "caution", v->toolTip().toStdString()); };
     driver.type(pipe_flow, "txt_vitesse31", "2,5");
     EXPECT_EQ(mark(), std::pair(true, std::string("Lu comme 2 : le séparateur décimal est le point")));
     driver.type(pipe_flow, "txt_vitesse31", "abc");
@@ -137,10 +138,10 @@ TEST(FieldMarks, TextsThePageWritesCarryNone) {
     app.show("units");
     settle();
     auto* d = qobject_cast<QLineEdit*>(binding.window("units")->widget("txt_D"));
-    EXPECT_FALSE(d->property("misread").toBool());
+    EXPECT_EQ(cf::qt::drawn_mark(d), "");
     QTest::keyClicks(binding.window("units")->widget("txt_Qm"), "1");
     EXPECT_EQ(d->text(), "Kg/h");
-    EXPECT_FALSE(d->property("misread").toBool());
+    EXPECT_EQ(cf::qt::drawn_mark(d), "");
 }
 
 // The window follows what it shows: it grows for the fluid data frame and shrinks back when the

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/field_value.h"
+#include "ui/qt/field_marks.h"
 #include "ui/qt/vector_state.h"
 
 namespace cf::qt {
@@ -30,8 +31,6 @@ namespace cf::qt {
 namespace {
 
 const char* const caption_property = "caption";
-const char* const misread_property = "misread";
-const char* const misread_mark = "misread_mark";
 
 bool is_input(const Control& c) {
     return (c.kind == ControlKind::field || c.kind == ControlKind::combo) && !is_result(c);
@@ -83,25 +82,6 @@ private:
     bool finishing_ = false;
 };
 
-// The mark of a field whose text is not read as typed: a border, a warning sign inside the field, and
-// the note as its tooltip.
-void set_mark(QLineEdit* field, const QString& note) {
-    const bool marked = !note.isEmpty();
-    if (field->property(misread_property).toBool() == marked && field->toolTip() == note) return;
-    field->setProperty(misread_property, marked);
-    field->setToolTip(note);
-    field->setStyleSheet(marked ? "QLineEdit { border: 2px solid #d9822b; background: #fff4e5; }" : "");
-    auto* sign = field->findChild<QAction*>(misread_mark);
-    if (!sign && marked) {
-        sign = field->addAction(field->style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
-        sign->setObjectName(misread_mark);
-    }
-    if (sign) {
-        sign->setVisible(marked);
-        sign->setToolTip(note);
-    }
-}
-
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Captions laid out on several lines by runs of blanks ("Calcul du nombre de                Reynolds")
@@ -150,7 +130,7 @@ const char* const look_property = "calcfluides_look";
 bool apply_look(QWidget* w, Look look) {
     if (w->property(look_property).isValid()) {
         if (w->property(look_property).toInt() == static_cast<int>(look)) return false;
-        w->setStyleSheet({});
+        set_look_sheet(w, {});
         w->setFont(QFont());
     }
     w->setProperty(look_property, static_cast<int>(look));
@@ -162,14 +142,14 @@ bool apply_look(QWidget* w, Look look) {
             break;
         case Look::heading: f.setBold(true); break;
         case Look::warning:
-        case Look::alert: w->setStyleSheet("color: #a00000;"); break;
+        case Look::alert: set_look_sheet(w, "color: #a00000;"); break;
         case Look::note: f.setPointSizeF(f.pointSizeF() * 0.9); break;
         case Look::fixed_width: f.setFamily("monospace"); f.setStyleHint(QFont::Monospace); break;
         case Look::raised:
             f.setPointSizeF(f.pointSizeF() * 0.7);
             if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             break;
-        case Look::result: w->setStyleSheet("QLineEdit { background: #eef4ff; font-weight: bold; }"); break;
+        case Look::result: set_look_sheet(w, "QLineEdit { background: #eef4ff; font-weight: bold; }"); break;
         case Look::plain:
         case Look::unit:
         case Look::line:
@@ -293,7 +273,6 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     switch (c.kind) {
         case ControlKind::field:
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                mark_reading(name, text);
                 report([&](Page& p) { p.user_edit(name, text.toStdString()); });
             });
             break;
@@ -349,9 +328,9 @@ void PageWindow::sync(const Control& c) {
             auto* e = static_cast<QLineEdit*>(w);
             if (e->text() != q(c.text)) {
                 e->setText(q(c.text));
-                set_mark(e, {});  // a text the page wrote, not one the user typed
                 if (e->isReadOnly()) e->setCursorPosition(0);  // a long result shows its first digits
             }
+            draw_mark(e, c.mark);
             break;
         }
         case ControlKind::label: {
@@ -379,6 +358,7 @@ void PageWindow::sync(const Control& c) {
                 cb->setEditText(q(c.text));
                 cb->lineEdit()->setCursorPosition(0);
             }
+            draw_mark(cb->lineEdit(), c.mark);
             break;
         }
         case ControlKind::frame:
@@ -389,12 +369,6 @@ void PageWindow::sync(const Control& c) {
         schedule_fit();
     }
     if (w->testAttribute(Qt::WA_Disabled) == c.enabled) w->setEnabled(c.enabled);
-}
-
-void PageWindow::mark_reading(const std::string& field, const QString& text) {
-    auto* e = qobject_cast<QLineEdit*>(widgets_.at(field));
-    if (!e || e->isReadOnly()) return;
-    set_mark(e, q(reading_note(read_field_text(text.toStdString()))));
 }
 
 void PageWindow::set_tab_order(const Page& page) {

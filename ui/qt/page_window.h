@@ -10,7 +10,7 @@
 // - frames drawn over the same area are as wide as the widest of them, so columns do not jump;
 // - Tab goes through the input fields in reading order (frame by frame, top to bottom, left to right),
 //   then the buttons; result fields are read-only, copyable and skipped by Tab;
-// - an input field whose typed text is not read whole as a number carries a mark and a note.
+// - a field carries the mark the page model gives it (ui/qt/field_marks.h).
 
 #include <QWidget>
 #include <functional>
@@ -58,7 +58,6 @@ private:
     void set_tab_order(const Page& page);
     void align_shared_cells(const Page& page);
     void schedule_fit();
-    void mark_reading(const std::string& field, const QString& text);
     // Runs what the user did against the model, unless the page has gone meanwhile.
     void report(const std::function<void(Page&)>& action);
 
