@@ -69,6 +69,7 @@ void expansion_calculator_contents(PageBuilder& b) {
                  .at(heading.control().place.row, 0).span(4);
     b.row(); b.label("Label_données_calcul_E", "Données nécessaire au calcul:").span(4);
     // Two columns of inputs, read in the order ΔP, P, κ, then d, D; the result under them.
+    b.page().read_by_columns(expansion_calculator);
     const int first = 2;
     auto input = [&](const char* label_name, const char* caption, const char* field, const char* text, int row,
                      int column) {

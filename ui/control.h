@@ -70,6 +70,7 @@ struct Control {
     Quantity quantity = Quantity::none;
     std::string symbol;      // the input's name in the notes of marks ("ΔP", "V"); empty: not named
     bool looked_up = false;  // a combo list whose text the page looks up among its items
+    bool by_columns = false;  // a frame laid out as columns: read down each column before the next
     Mark mark;
 };
 

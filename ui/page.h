@@ -111,6 +111,8 @@ public:
     // description that goes by symbol.
     void describe_by_layout();
     void set_looked_up(std::string_view combo);
+    // A frame laid out as columns of label and field: the keyboard goes down each column first.
+    void read_by_columns(std::string_view frame) { mutable_control(frame).by_columns = true; }
     const Mark& mark(std::string_view field) const;
 
     // The procedure kit's side. A procedure's reads are noted; then, before the kit writes its result

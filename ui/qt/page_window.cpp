@@ -24,6 +24,7 @@
 
 #include "core/field_value.h"
 #include "ui/qt/field_marks.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/vector_state.h"
 
 namespace cf::qt {
@@ -31,32 +32,6 @@ namespace cf::qt {
 namespace {
 
 const char* const caption_property = "caption";
-
-bool is_input(const Control& c) {
-    return (c.kind == ControlKind::field || c.kind == ControlKind::combo) && !is_result(c);
-}
-
-// The controls of one container (a frame, or the page for ""), in reading order: top to bottom, then
-// left to right; frames drawn over the same cell keep their design order.
-std::vector<const Control*> in_reading_order(const Page& page, const std::string& container) {
-    std::vector<const Control*> children;
-    for (const auto& name : page.order()) {
-        const Control& c = page.control(name);
-        if (c.frame == container) children.push_back(&c);
-    }
-    std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
-        return std::pair(a->place.row, a->place.column) < std::pair(b->place.row, b->place.column);
-    });
-    return children;
-}
-
-// Every control of a container, each frame's own controls at the frame's place.
-void collect_in_reading_order(const Page& page, const std::string& container, std::vector<const Control*>& out) {
-    for (const Control* c : in_reading_order(page, container)) {
-        out.push_back(c);
-        if (c->kind == ControlKind::frame) collect_in_reading_order(page, c->name, out);
-    }
-}
 
 // The text field of an editable combo list. A combo list activates the item that matches its typed text
 // when that text is finished (focus leaves, or Return): the user has picked nothing, so the binding must
@@ -169,6 +144,7 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
     outer->setContentsMargins(0, 0, 0, 0);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // no stop of Tab's that the user cannot see
     scroll_->setWidgetResizable(true);
     content_ = new QWidget;
     new QGridLayout(content_);
@@ -179,6 +155,13 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
         QWidget* parent = c.frame.empty() ? content_ : widgets_.at(c.frame);
         QWidget* w = make_widget(c, parent);
         w->setObjectName(q(c.name));
+        if (!c.frame.empty() && c.kind != ControlKind::frame) {
+            // A control hidden inside a shown frame keeps its room: the frame does not change size as
+            // results appear and disappear while typing.
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
         widgets_[c.name] = w;
         auto* grid = static_cast<QGridLayout*>(parent->layout());
         grid->addWidget(w, c.place.row, c.place.column, c.place.row_span, c.place.column_span);
@@ -278,11 +261,11 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
             break;
         case ControlKind::button:
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
-                    [this, name] { report([&](Page& p) { p.user_click(name); }); });
+                    [this, name] { report([&](Page& p) { p.user_click(name); }, true); });
             break;
         case ControlKind::option:
             connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, name] {
-                report([&](Page& p) { p.user_click(name); });
+                report([&](Page& p) { p.user_click(name); }, true);
                 // A click on a selected option button unchecks the widget; the model keeps it selected.
                 if (page_ && page_->has(name)) sync(page_->control(name));
             });
@@ -305,10 +288,23 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     }
 }
 
-void PageWindow::report(const std::function<void(Page&)>& action) {
+void PageWindow::report(const std::function<void(Page&)>& action, bool choice) {
     if (!page_) return;
     clear_vector_state();  // Qt's painting may have left it in use: the page model runs clean
+    choosing_ = choice;
+    focus_said_ = false;
+    opened_.clear();
     action(*page_);
+    choosing_ = false;
+    // A choice that shows a frame of inputs: the first of them gets the focus, unless the page said where.
+    if (!page_ || focus_said_ || opened_.empty()) return;
+    for (QWidget* w : tab_chain_) {
+        if (!w->isEnabled() || w->isHidden() || qobject_cast<QAbstractButton*>(w)) continue;
+        const bool in_opened = std::any_of(opened_.begin(), opened_.end(), [w](QWidget* f) { return f->isAncestorOf(w); });
+        if (!in_opened || !w->isVisibleTo(this)) continue;
+        w->setFocus(Qt::TabFocusReason);
+        break;
+    }
 }
 
 bool PageWindow::event(QEvent* event) {
@@ -366,20 +362,17 @@ void PageWindow::sync(const Control& c) {
     }
     if (w->isHidden() == c.visible) {
         w->setVisible(c.visible);
+        if (c.kind == ControlKind::frame && c.visible && choosing_) opened_.push_back(w);
+        if (c.kind == ControlKind::frame && !c.visible && choosing_) may_shrink_ = true;
         schedule_fit();
     }
     if (w->testAttribute(Qt::WA_Disabled) == c.enabled) w->setEnabled(c.enabled);
 }
 
 void PageWindow::set_tab_order(const Page& page) {
-    std::vector<const Control*> all;
-    collect_in_reading_order(page, "", all);
-    std::vector<QWidget*> chain;
-    for (const Control* c : all)
-        if (is_input(*c)) chain.push_back(widgets_.at(c->name));
-    for (const Control* c : all)
-        if (c->kind == ControlKind::button || c->kind == ControlKind::option) chain.push_back(widgets_.at(c->name));
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    tab_chain_.clear();
+    for (const Control* c : keyboard_order(page)) tab_chain_.push_back(widgets_.at(c->name));
+    for (std::size_t i = 1; i < tab_chain_.size(); ++i) setTabOrder(tab_chain_[i - 1], tab_chain_[i]);
 }
 
 void PageWindow::align_shared_cells(const Page& page) {
@@ -412,32 +405,6 @@ void PageWindow::schedule_fit() {
     });
 }
 
-void PageWindow::fit_to_screen() {
-    fit_pending_ = false;
-    if (page_) align_shared_cells(*page_);
-    content_->layout()->activate();
-    const QSize wanted = content_->sizeHint().expandedTo(content_->minimumSizeHint());
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect room = s->availableGeometry();
-    // The window's title bar and borders, once the window manager has drawn them; a guess before.
-    QSize decoration = frameGeometry().size() - size();
-    if (decoration.isEmpty() && !isVisible()) decoration = QSize(8, 32);
-    const QSize most = room.size() - decoration;
-    QSize fitted = wanted;
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
-    if (wanted.height() > most.height()) fitted.rwidth() += bar;
-    if (wanted.width() > most.width()) fitted.rheight() += bar;
-    fitted = fitted.boundedTo(most);
-    if (size() != fitted) resize(fitted);
-    // The whole window on the screen.
-    const QSize outside = fitted + decoration;
-    const QPoint at = pos();
-    const QPoint on_screen(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outside.width())),
-                           std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outside.height())));
-    if (on_screen != at) move(on_screen);
-}
-
 void PageWindow::ensure_visible(QWidget* widget) {
     if (widget && content_->isAncestorOf(widget)) scroll_->ensureWidgetVisible(widget, 0, 0);
 }
@@ -445,7 +412,13 @@ void PageWindow::ensure_visible(QWidget* widget) {
 void PageWindow::control_changed(const Page&, const Control& control) { sync(control); }
 
 void PageWindow::focus_requested(const Page&, const Control& control) {
+    focus_said_ = true;
     widgets_.at(control.name)->setFocus(Qt::OtherFocusReason);
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    if (click_on_enter(focusWidget(), event)) return event->accept();
+    QWidget::keyPressEvent(event);
 }
 
 QString PageWindow::control_text(const QWidget* w) {
@@ -455,8 +428,13 @@ QString PageWindow::control_text(const QWidget* w) {
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {
+    const std::string name = page_ ? page_->name() : "";
     if (close_action_) close_action_();
-    event->accept();
+    // The close went through the page: the window stays only if the page is still shown.
+    if (page_ && page_->name() == name && page_->page_shown())
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace cf::qt

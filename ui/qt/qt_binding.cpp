@@ -30,14 +30,25 @@ void QtBinding::page_created(Page& page) {
     if (name == home_page_)
         w->set_close_action([] { QApplication::quit(); });
     else
-        w->set_close_action([this, name] { app_.hide(name); });
+        w->set_close_action([this, name] { close_page(name); });
     windows_[name] = w;
+}
+
+void QtBinding::close_page(const std::string& page) {
+    PageWindow* w = window(page);
+    if (w) w->report_close();
 }
 
 void QtBinding::page_shown(Page& page) {
     PageWindow* w = window(page.name());
     if (!w) return;
-    w->fit_to_screen();
+    PageWindow* home = window(home_page_);
+    if (!w->isVisible()) {
+        if (home && home != w && home->isVisible())
+            w->place_beside(home);
+        else
+            w->fit_to_screen();
+    }
     w->show();
     w->raise();
     w->activateWindow();

@@ -1,6 +1,8 @@
 #pragma once
 // Turns every page of an application into a window: created with the page, shown, hidden and deleted
-// with it. Closing a page's window hides the page; closing the home page's window ends the program.
+// with it. A page shown opens beside the home page, or comes to the front if it is open already.
+// Closing a page's window does what the page's button for leaving it does (close_page); closing the home
+// page's window ends the program.
 
 #include <map>
 #include <memory>
@@ -22,6 +24,9 @@ public:
 
     // The window of a loaded page, or nullptr.
     PageWindow* window(std::string_view page) const;
+    // The user closes a page's window: the page does what its "Retour à la page d'accueil" does (Page::
+    // user_close), which hides or unloads it; the window closes with it.
+    void close_page(const std::string& page);
 
 private:
     void page_created(Page& page) override;
