@@ -29,6 +29,29 @@ Page::Handler swap(const char* hide, const char* show) {
     };
 }
 
+// "Calcul" opens the calculator: its ΔP, d and D start from the calculation frame's values (entered or
+// computed, as the calculation chosen shows them) where they hold none.
+void open_calculator(Page& p) {
+    p.set_visible(expansion_note, false);
+    p.set_visible(expansion_calculator, true);
+    const struct {
+        const char* field;
+        const char* input;
+        const char* result;
+    } starts[] = {{"Text__deltap_pour_E", orifice::dp_in, "Text_DeltaPx"},
+                  {"Text_diam_plaque", orifice::d_in, "Text_diametre_od"},
+                  {"Text__diam_cana", orifice::D_in, orifice::D_in}};
+    for (const auto& start : starts) {
+        const std::string& from = p.text(p.visible(start.input) ? start.input : start.result);
+        if (!holds_a_number(p.text(start.field)) && holds_a_number(from)) p.set_text(start.field, from);
+    }
+}
+
+// "Reporter ε": the factor computed carried into the calculation, as if typed there.
+void carry_expansion_factor(Page& p) {
+    if (holds_a_number(p.text("Text_E"))) p.user_edit(orifice::eps_in, p.text("Text_E"));
+}
+
 // The alert of the calculator: two labels with one text in one place, so that it is visible exactly
 // while d >= D after a change of either field.
 Page::Handler bore_or_pipe_changed(const char* hidden_alert, const char* alert) {
@@ -90,6 +113,7 @@ void expansion_calculator_contents(PageBuilder& b) {
     b.label("Label_alerte_4", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);
     b.label("Label_alerte2", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);
     b.button("Command_retour6", "Retour").at(first + 3, 0);
+    b.button("Command_reporter_E", "Reporter ε").at(first + 2, 4);
 }
 
 void reminders_contents(PageBuilder& b) {
@@ -180,7 +204,8 @@ void define(PageBuilder& b) {
     p.on_click("Command_rappels", open(reminders));
     p.on_click("Command_limite_d_emploi", open(limits));
 
-    p.on_click("Command_calcul_E", swap(expansion_note, expansion_calculator));
+    p.on_click("Command_calcul_E", open_calculator);
+    p.on_click("Command_reporter_E", carry_expansion_factor);
     p.on_click("Command_retour3", swap(expansion_note, initial));
     p.on_click("Command_retour6", swap(expansion_calculator, expansion_note));
     p.on_click("Command_retour2", swap(reminders, initial));

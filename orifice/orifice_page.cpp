@@ -437,6 +437,8 @@ void define(Page& p) {
         page.hide({frames::fluid_data});
         page.show({frames::initial, "Frame_données_et_calcul"});
     };
+    host.density_inputs = {rho_in};
+    host.kinematic_viscosity_inputs = {nu_in};
     fluid_data_frame::add(b, "", host).at(upper.control().place.row, 0).span(3);
     b.row(); b.frame("Frame_données_et_calcul").hidden().span(3);
     b.row(); b.frame("Frame_dpc").text("Données complémentaires  pour les calculs").hidden().span(3);

@@ -269,7 +269,11 @@ void define(Page& p) {
              b.button("Command1", "Retour à la page d'accueil");
     b.row(); b.label("Label5", "CalcFluides - calculs d'écoulements de fluides en conduite").look(Look::note).span(3);
     // Opened by "Viscosité"; its "Retour" has no step of this page, its second "Retour" does nothing.
-    fluid_data_frame::add(b, "").at(1, 3);
+    fluid_data_frame::Host host;  // "Utiliser ces valeurs" fills the ρ, ν and μ inputs shown
+    host.density_inputs = {"txt_RHO51", "txt_RHO_calcul_pertes_de_charges", "txt_RHO_calcul_pertes_de_charges2"};
+    host.kinematic_viscosity_inputs = {"txt_nu_reynolds"};
+    host.dynamic_viscosity_inputs = {"txt_Mu"};
+    fluid_data_frame::add(b, "", host).at(1, 3);
 
     // First column: the title card, then one working frame.
     b.in("fr_d_v_s");

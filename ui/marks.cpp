@@ -23,6 +23,10 @@ std::string shown(double value) {
 
 }  // namespace
 
+bool holds_a_number(std::string_view text) {
+    return !text.empty() && read_field_text(text).why != FieldReading::Short::not_a_number;
+}
+
 std::string quantity_note(Quantity quantity, double value) {
     switch (quantity) {
         case Quantity::none: return {};
@@ -49,8 +53,7 @@ TypedNote typed_note(const Control& input, std::string_view text) {
     const FieldReading reading = read_field_text(text);
     typed.misread = !reading.whole;
     if (typed.misread) typed.note = reading_note(reading);
-    if (!text.empty() && reading.why != FieldReading::Short::not_a_number)
-        add_line(typed.note, quantity_note(input.quantity, reading.value));
+    if (holds_a_number(text)) add_line(typed.note, quantity_note(input.quantity, reading.value));
     return typed;
 }
 

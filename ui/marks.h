@@ -23,6 +23,9 @@ struct TypedNote {
 };
 TypedNote typed_note(const Control& input, std::string_view text);
 
+// Whether a text holds a number (not empty, not a unit text like "mm" that reads as 0).
+bool holds_a_number(std::string_view text);
+
 // Why a value is one its quantity cannot take; empty when it can.
 std::string quantity_note(Quantity quantity, double value);
 
