@@ -70,6 +70,14 @@ QString drawn_caption(const Control& c) {
     return drawn;
 }
 
+// A long line of text is wrapped in its label, so that it does not make its column, and so its window,
+// wider than a screen: the density page fits a 1366×768 screen at 100 % without scrolling sideways.
+bool wraps(const QString& drawn) {
+    constexpr int longest_unwrapped = 90;  // characters
+    const auto lines = drawn.split('\n');
+    return std::any_of(lines.begin(), lines.end(), [](const QString& line) { return line.size() > longest_unwrapped; });
+}
+
 // A raised label laid over another label's cell stands just after that label's leading number.
 void place_raised_labels(const Page& page, const std::map<std::string, QWidget*>& widgets) {
     for (const auto& name : page.order()) {
@@ -334,6 +342,7 @@ void PageWindow::sync(const Control& c) {
             if (look_changed || l->property(caption_property).toString() != q(c.text) || l->text().isEmpty()) {
                 l->setProperty(caption_property, q(c.text));
                 l->setText(drawn_caption(c));
+                l->setWordWrap(wraps(l->text()));
             }
             break;
         }
