@@ -283,7 +283,7 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
             auto* text = static_cast<const ComboText*>(cb->lineEdit());
             connect(cb, &QComboBox::textActivated, this, [this, name, text](const QString& item) {
                 if (text->finishing()) return;  // typed, not picked
-                report([&](Page& p) { p.user_pick(name, item.toStdString()); });
+                report([&](Page& p) { p.user_pick(name, item.toStdString()); }, true);
             });
             connect(cb->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
                 report([&](Page& p) { p.user_edit(name, text.toStdString()); });
@@ -300,10 +300,12 @@ void PageWindow::report(const std::function<void(Page&)>& action, bool choice) {
     if (!page_) return;
     clear_vector_state();  // Qt's painting may have left it in use: the page model runs clean
     choosing_ = choice;
+    typing_ = !choice;
     focus_said_ = false;
     opened_.clear();
     action(*page_);
     choosing_ = false;
+    typing_ = false;
     // A choice that shows a frame of inputs: the first of them gets the focus, unless the page said where.
     if (!page_ || focus_said_ || opened_.empty()) return;
     for (QWidget* w : tab_chain_) {
@@ -320,6 +322,8 @@ bool PageWindow::event(QEvent* event) {
     // The window's widgets are painted in one go at its update request: what the paint leaves in the
     // vector registers is cleared at once, so that Qt's own code after it does not pay either.
     if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) clear_vector_state();
+    // Shown, its widgets are polished with the display's fonts and style: fitted again to their sizes.
+    if (event->type() == QEvent::Show) schedule_fit();
     return handled;
 }
 
@@ -372,7 +376,7 @@ void PageWindow::sync(const Control& c) {
     if (w->isHidden() == c.visible) {
         w->setVisible(c.visible);
         if (c.kind == ControlKind::frame && c.visible && choosing_) opened_.push_back(w);
-        if (c.kind == ControlKind::frame && !c.visible && choosing_) may_shrink_ = true;
+        if (c.kind == ControlKind::frame && !c.visible && !typing_) may_shrink_ = true;  // in any window
         schedule_fit();
     }
     if (w->testAttribute(Qt::WA_Disabled) == c.enabled) w->setEnabled(c.enabled);

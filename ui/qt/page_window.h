@@ -36,7 +36,7 @@ public:
     void set_close_action(std::function<void()> action) { close_action_ = std::move(action); }
     // The page's own close, reported to it as the user's.
     void report_close() {
-        report([](Page& p) { p.user_close(); });
+        report([](Page& p) { p.user_close(); }, true);
     }
 
     // The exact text of a control as its widget holds it (a label's caption, not the lines drawn).
@@ -79,6 +79,7 @@ private:
     std::map<std::string, QWidget*> widgets_;
     std::vector<QWidget*> tab_chain_;   // the keyboard order
     bool choosing_ = false;             // a choice is being reported
+    static inline bool typing_ = false; // an edit is being reported, in whichever window
     bool focus_said_ = false;           // the page gave the focus while it was
     std::vector<QWidget*> opened_;      // the frames it showed
     bool may_shrink_ = true;            // it closed a frame: the window may shrink to its content

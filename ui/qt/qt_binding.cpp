@@ -1,6 +1,7 @@
 #include "ui/qt/qt_binding.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "ui/qt/vector_state.h"
 
@@ -48,6 +49,9 @@ void QtBinding::page_shown(Page& page) {
             w->place_beside(home);
         else
             w->fit_to_screen();
+        // The home page starts at the top left of its screen, leaving the room beside it to the pages.
+        if (w == home && !started_ && w->screen()) w->move(w->screen()->availableGeometry().topLeft());
+        started_ = started_ || w == home;
     }
     w->show();
     w->raise();

@@ -37,6 +37,7 @@ private:
     Application& app_;
     std::string home_page_;
     std::map<std::string, PageWindow*, std::less<>> windows_;
+    bool started_ = false;  // the home page has been shown once
 };
 
 }  // namespace cf::qt
