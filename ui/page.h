@@ -148,7 +148,8 @@ private:
         unsigned revision = 0;
         bool computed = false, stopped = false, pending = false, listed = false, misread = false, described = false;
         std::vector<Source> sources;
-        std::string stop_note, input_note;
+        std::vector<const Slot*> stopped_by;  // the inputs read as 0 when its guard stopped it
+        std::string input_note;
         mutable unsigned checked = 0, visited = 0;  // the refresh that last judged it, the last walk
         mutable bool current = true;
         mutable std::string why;

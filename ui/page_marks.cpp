@@ -46,38 +46,21 @@ double Page::procedure_read(std::string_view field) const {
 }
 
 void Page::results_of_procedure(std::initializer_list<std::string_view> fields, ResultEnd end) {
-    std::string stop_note;
-    if (end == ResultEnd::held_shown || end == ResultEnd::kept) {
-        // The inputs read that read as 0 are what a guard tests first.
-        std::vector<std::string_view> zero;
-        for (const Source& read : reads_) {
-            const std::string& symbol = read.slot->control.symbol;
-            if (!symbol.empty() && value_of(*read.slot) == 0 && std::find(zero.begin(), zero.end(), symbol) == zero.end())
-                zero.push_back(symbol);
-        }
-        stop_note = stopped_note(zero);
-    }
+    const bool stopped = end == ResultEnd::held_shown || end == ResultEnd::kept;
     for (auto field : fields) {
         Slot& s = slot(field);
-        switch (end) {
-            case ResultEnd::computed:
-                s.sources.assign(reads_.begin(), reads_.end());
-                s.stopped = false;
-                s.pending = true;
-                break;
-            case ResultEnd::held_shown:
-                s.stopped = true;
-                s.stop_note = stop_note;
-                s.pending = true;
-                break;
-            case ResultEnd::kept:
-                if (!s.computed) break;  // it shows no result of this procedure
-                s.stopped = true;
-                s.stop_note = stop_note;
-                break;
-            case ResultEnd::emptied: break;
+        if (end == ResultEnd::emptied || (end == ResultEnd::kept && !s.computed)) continue;  // nothing of it shown
+        s.stopped = stopped;
+        if (stopped) {
+            // The inputs read that read as 0 are what a guard tests first: the note names them.
+            s.stopped_by.clear();
+            for (const Source& read : reads_)
+                if (!read.slot->control.symbol.empty() && value_of(*read.slot) == 0) s.stopped_by.push_back(read.slot);
+        } else {
+            s.sources.assign(reads_.begin(), reads_.end());
         }
-        if (s.pending && !s.listed) {
+        if (end != ResultEnd::kept) s.pending = true;  // the kit writes it next
+        if (!s.listed) {
             s.listed = true;
             results_.push_back(&s);
         }
@@ -132,7 +115,10 @@ bool Page::judge(const Slot& s) const {
     s.checked = refreshes_;
     s.current = true;
     if (s.stopped) {
-        s.why = s.stop_note;
+        std::vector<std::string_view> zero;
+        for (const Slot* input : s.stopped_by)
+            if (std::find(zero.begin(), zero.end(), input->control.symbol) == zero.end()) zero.push_back(input->control.symbol);
+        s.why = stopped_note(zero);
         return s.current = false;
     }
     for (const Source& source : s.sources) {
