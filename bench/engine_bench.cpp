@@ -1,5 +1,5 @@
-// The engine through the page model, no window: the heaviest keystroke of each page, "Initialisation"
-// of each page, and the creation of each page.
+// The engine through the page model, no window, in a process that has not created a QApplication: the
+// heaviest keystroke of each page, "Initialisation" of each page, and the creation of each page.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -15,18 +15,7 @@ namespace {
 using cf::bench::Keystroke;
 using cf::bench::with_spread;
 
-// One keystroke: the field's text alternates between two values, so that every stroke computes anew.
-void BM_Keystroke(benchmark::State& state, const Keystroke& k) {
-    cf::Application app;
-    cf::start_calcfluides(app);
-    k.prepare(app);
-    cf::Page& page = app.page(k.page);
-    bool flip = false;
-    for (auto _ : state) {
-        page.user_edit(k.field, flip ? k.text : k.other_text);
-        flip = !flip;
-    }
-}
+void BM_Keystroke(benchmark::State& state, const Keystroke& k) { cf::bench::type_keystrokes(state, k); }
 
 void BM_Initialisation(benchmark::State& state, const Keystroke& k) {
     cf::Application app;
@@ -50,7 +39,24 @@ void BM_PageCreation(benchmark::State& state, const std::string& page) {
     }
 }
 
-const bool registered = [] {
+}  // namespace
+
+namespace cf::bench {
+
+void type_keystrokes(benchmark::State& state, const Keystroke& k, void (*entering)()) {
+    Application app;
+    start_calcfluides(app);
+    k.prepare(app);
+    Page& page = app.page(k.page);
+    bool flip = false;
+    for (auto _ : state) {
+        if (entering) entering();
+        page.user_edit(k.field, flip ? k.text : k.other_text);
+        flip = !flip;
+    }
+}
+
+void register_engine_benchmarks() {
     for (const Keystroke& k : cf::bench::heaviest_keystrokes()) {
         with_spread(benchmark::RegisterBenchmark(("engine keystroke/" + k.name).c_str(), BM_Keystroke, k));
         if (!k.reset_button.empty())
@@ -61,7 +67,6 @@ const bool registered = [] {
     for (const auto& page : scratch.page_names())
         with_spread(benchmark::RegisterBenchmark(("engine page creation/" + page).c_str(), BM_PageCreation, page))
             ->Unit(benchmark::kMicrosecond);
-    return true;
-}();
+}
 
-}  // namespace
+}  // namespace cf::bench

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include "bench/bench_pages.h"
 #include "bench/table_reporter.h"
 
 namespace {
@@ -26,10 +27,6 @@ void BM_StartUp(benchmark::State& state) {
         p.waitForFinished(10000);
     }
 }
-const auto* start_up = cf::bench::with_spread(benchmark::RegisterBenchmark("start-up to the home page painted", BM_StartUp))
-                           ->UseManualTime()
-                           ->Unit(benchmark::kMillisecond)
-                           ->Iterations(1);
 
 void BM_PeakMemory(benchmark::State& state) {
     double kb = 0;
@@ -41,9 +38,18 @@ void BM_PeakMemory(benchmark::State& state) {
     }
     state.counters["peak_MB"] = kb / 1024.0;
 }
-const auto* peak_memory =
-    cf::bench::with_spread(benchmark::RegisterBenchmark("peak memory, all six pages open", BM_PeakMemory))
+}  // namespace
+
+namespace cf::bench {
+
+void register_probe_benchmarks() {
+    with_spread(benchmark::RegisterBenchmark("start-up to the home page painted", BM_StartUp))
+        ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
+    with_spread(benchmark::RegisterBenchmark("peak memory, all six pages open", BM_PeakMemory))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+}
 
-}  // namespace
+}  // namespace cf::bench

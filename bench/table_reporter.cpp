@@ -41,6 +41,8 @@ benchmark::internal::Benchmark* with_spread(benchmark::internal::Benchmark* b) {
 }
 
 bool TableReporter::ReportContext(const Context& context) {
+    if (context_told_) return true;
+    context_told_ = true;
     std::cout << "Machine: " << context.cpu_info.num_cpus << " CPUs at "
               << number(context.cpu_info.cycles_per_second / 1e6) << " MHz; each figure is the median of the "
               << "repetitions, with their minimum and maximum.\n\n";
@@ -75,7 +77,7 @@ void TableReporter::ReportRuns(const std::vector<Run>& runs) {
     }
 }
 
-void TableReporter::Finalize() {
+void TableReporter::print() const {
     std::size_t width = 9;
     for (const auto& r : rows_) width = std::max(width, padded(r.name, 0).size());
     std::cout << "| " << padded("benchmark", width) << " | " << padded("median", 10, true) << " | "

@@ -281,6 +281,7 @@ void define(Page& p) {
 
     p.on_click("bt_initialisation", initialisation);
     p.on_click("Command2", return_home);
+    p.close_with("Command2");
     p.on_click("Command1", [](Page& page) { navigation::open_calculator(page, pages::orifice_plate); });
     p.on_click("bt_RHO_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_RHO_calcul_de_débits_gaz", navigation::open_flow_correction);

@@ -134,6 +134,7 @@ const std::array<const GasFrame*, 6> gas_frames = {&RHOc_from_RHOn, &RHOc_from_R
 
 void gas_frame_rows(PageBuilder& b, const GasFrame& g) {
     b.in(g.frame);
+    b.page().read_by_columns(g.frame);
     for (const Input& i : g.inputs) {
         input_row(b, i.label, i.caption, i.field, i.unit_label, i.unit).text(i.text);
     }

@@ -111,6 +111,9 @@ void steam_frame_rows(PageBuilder& b) {
                      saturated_steam_temperatures());
              b.field("txt_masse_volumique_associée20").look(Look::result);
              b.label("lbl_masse_volumique_associée20_unités", kg_m3).look(Look::unit);
+    // The typed text is looked up among the items: one that matches none is marked.
+    b.page().set_looked_up("Combo_choix_pression_vapeur_saturée");
+    b.page().set_looked_up("Combo_choix_température_vapeur_saturée");
     b.row(); b.label("lbl_nb_vapeur_saturée", saturated_steam_note).span(4);
 
     // Superheated steam: the approximate value from saturated steam, then the exact value from Z and P;

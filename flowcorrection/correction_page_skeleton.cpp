@@ -4,6 +4,7 @@
 
 #include "shell/navigation.h"
 #include "shell/page_names.h"
+#include "ui/marks.h"
 #include "ui/application.h"
 #include "ui/page_builder.h"
 
@@ -166,6 +167,14 @@ void define_page(Page& p, const CorrectionPage& page) {
     const Reset* reset = &page.reset;
     p.on_click("initialisation", [reset](Page& q) { initialisation(q, *reset); });
     p.on_click("Command1", [reset](Page& q) { return_home(q, *reset); });
+    p.close_with("Command1");
+    // The quantities by symbol, as the page's units label gives them.
+    describe_by_symbol(p, {{"Pc", Quantity::absolute_pressure}, {"Ps", Quantity::absolute_pressure},
+                           {"Pn", Quantity::absolute_pressure}, {"Tc", Quantity::temperature},
+                           {"Ts", Quantity::temperature}, {"Tn", Quantity::temperature},
+                           {"RHOc", Quantity::density}, {"RHOs", Quantity::density}, {"Rhoc", Quantity::density},
+                           {"Delta P", Quantity::differential_pressure},
+                           {"Delat P", Quantity::differential_pressure}});
     p.on_click("Command2", [](Page& q) { navigation::open_calculator(q, pages::orifice_plate); });
     p.on_click("bt_OD_calcul_de_débits_gaz", [](Page& q) { navigation::open_calculator(q, pages::density); });
     p.on_click("bt_OD_calcul_DVS", [](Page& q) { navigation::open_calculator(q, pages::pipe_flow); });

@@ -11,6 +11,7 @@ namespace frames = cf::orifice_frames;
 void define_choices(PageBuilder& b) {
     b.in(frames::initial);
     // Three columns: the fluid, then the taps, then the calculation, each under its heading.
+    b.page().read_by_columns(frames::initial);
     b.label("Label_choix_du_fluide", "Choix du fluide").look(Look::heading).at(0, 0);
     b.button("Command_liquide", "Liquide").at(1, 0);
     b.button("Command_vapeur", "Vapeur saturée").at(2, 0);

@@ -8,6 +8,7 @@
 #include "orifice/orifice_procedures_2003.h"
 #include "orifice/orifice_status.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 
 namespace cf::orifice_frames {
 
@@ -37,6 +38,29 @@ void expansion_factor(Page& p, const Page::Handler& then) {
     else
         orifice::OD_calcul_coef_de_détente(p);
     then(p);
+}
+
+// "Calcul" opens the calculator: its ΔP, d and D start from the calculation frame's values (entered or
+// computed, as the calculation chosen shows them) where they hold none.
+void open_calculator(Page& p) {
+    p.set_visible(expansion_note, false);
+    p.set_visible(expansion_calculator, true);
+    const struct {
+        const char* field;
+        const char* input;
+        const char* result;
+    } starts[] = {{"Text__deltap_pour_E", orifice::dp_in, "Text_DeltaPx"},
+                  {"Text_diam_plaque", orifice::d_in, "Text_diametre_od"},
+                  {"Text__diam_cana", orifice::D_in, orifice::D_in}};
+    for (const auto& start : starts) {
+        const std::string& from = p.text(p.visible(start.input) ? start.input : start.result);
+        if (!holds_a_number(p.text(start.field)) && holds_a_number(from)) p.set_text(start.field, from);
+    }
+}
+
+// "Reporter ε": the factor computed carried into the calculation, as if typed there.
+void carry_expansion_factor(Page& p) {
+    if (holds_a_number(p.text("Text_E"))) p.user_edit(orifice::eps_in, p.text("Text_E"));
 }
 
 // The alert of the calculator: two labels with one text in one place, so that it is visible exactly
@@ -105,6 +129,7 @@ void expansion_calculator_contents(PageBuilder& b) {
                  .at(heading.control().place.row, 0).span(4);
     b.row(); b.label("Label_données_calcul_E", "Données nécessaire au calcul:").span(4);
     // Two columns of inputs, read in the order ΔP, P, κ, then d, D; the result under them.
+    b.page().read_by_columns(expansion_calculator);
     const int first = 2;
     auto input = [&](const char* label_name, const char* caption, const char* field, const char* text, int row,
                      int column) {
@@ -116,6 +141,10 @@ void expansion_calculator_contents(PageBuilder& b) {
     input("Label_K", "Rapport des chaleurs massique :", "Text_K", "", 2, 0);
     input("Label_diam_plaque", "Diamétre plaque à orifice (mm):", "Text_diam_plaque", "mm", 0, 2);
     input("Label_diam_cana", "Diamétre intérieur canalisation (mm):", "Text__diam_cana", "mm", 1, 2);
+    describe_inputs(b.page(), {{"Text__deltap_pour_E", Quantity::differential_pressure, "ΔP"},
+                               {"Text_pression_amont", Quantity::absolute_pressure, "P"},
+                               {"Text_K", Quantity::none, "κ"}, {"Text_diam_plaque", Quantity::diameter, "d"},
+                               {"Text__diam_cana", Quantity::diameter, "D"}});
     b.label("Label_E", "Coefficient de détente :").at(first + 2, 2);
     b.field("Text_E").look(Look::result).at(first + 2, 3);
     b.label("Label_alerte_4", "Attention : D<d impossible!").look(Look::warning).hidden().at(first + 3, 2).span(2);
@@ -125,6 +154,7 @@ void expansion_calculator_contents(PageBuilder& b) {
     b.label("Label_incertitude_E", "Incertitude sur le coefficient de détente (%) :").at(first + 4, 2);
     b.field("Text_incertitude_E").look(Look::result).at(first + 4, 3);
     b.label("Label_formule_E", expansion_formula(orifice::Standard::iso1991)).look(Look::note).at(first + 5, 0).span(4);
+    b.button("Command_reporter_E", "Reporter ε").at(first + 2, 4);
 }
 
 void reminders_contents(PageBuilder& b) {
@@ -217,7 +247,8 @@ void define(PageBuilder& b, const Page::Handler& after_calculator_change) {
     p.on_click("Command_rappels", open(reminders));
     p.on_click("Command_limite_d_emploi", open(limits));
 
-    p.on_click("Command_calcul_E", swap(expansion_note, expansion_calculator));
+    p.on_click("Command_calcul_E", open_calculator);
+    p.on_click("Command_reporter_E", carry_expansion_factor);
     p.on_click("Command_retour3", swap(expansion_note, initial));
     p.on_click("Command_retour6", swap(expansion_calculator, expansion_note));
     p.on_click("Command_retour2", swap(reminders, initial));

@@ -1,3 +1,4 @@
+#include "core/field_value.h"
 #include "orifice/orifice_page.h"
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "shell/page_names.h"
 #include "ui/application.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 #include "ui/page_builder.h"
 #include "ui/procedure.h"
 
@@ -61,7 +63,7 @@ void chain_heads_with_loss(Page& p) {
 // selected option; the flange tap terms 25.4 / D while flange taps are in force.
 void taps_follow_pipe(Page& p, const Choices& c) {
     if (p.selected("Option_a_d_et_demid")) {
-        procedure::write(p, {{}, procedure::WhenStopped::write_nothing}, "Text_L1", procedure::read(p, D_in));
+        procedure::write(p, {{}, procedure::WhenStopped::write_nothing}, "Text_L1", cf::to_single(p.value(D_in)));
         OD_calcul_longueur_amont(p);
     }
     if (c.taps == Taps::flange) write_tap_terms(p, Taps::flange);
@@ -260,7 +262,7 @@ void reset_texts(Page& p) {  // 7
     p.set_text(D_in, "mm");
     p.set_text(d_in, "mm");
     p.set_text(rho_in, "Kg/m3");
-    p.set_text(nu_in, "m²/s");
+    p.set_text(nu_in, "(10-6 m2/s)");
     p.set_text("Text_L1", "");
     p.set_text("Text_L2", "");
     for (auto field : working_fields) p.set_text(field, "");
@@ -336,7 +338,11 @@ void define_calculation(PageBuilder& b) {
     input("Label_diamétre_plaque_a_orifice", "Diamètre (d) de la plaque à orifice (en mm) :", d_in, "mm");
     input("Label_coefficient_de_détente", "Coefficient de détente :", eps_in, "");
     // The unit in brackets reads as 0: nothing is computed from it until ν is typed.
-    input("Label_Nu", "Viscosité cinématique (m2/s)  :", nu_in, "(10-6 m2/s)");
+    input("Label_Nu", "Viscosité cinématique (10-6 m2/s) :", nu_in, "(10-6 m2/s)");
+    describe_inputs(b.page(), {{D_in, Quantity::diameter, "D"}, {rho_in, Quantity::density, "ρ"},
+                               {Qm_in, Quantity::none, "Qm"}, {dp_in, Quantity::differential_pressure, "ΔP"},
+                               {d_in, Quantity::diameter, "d"}, {eps_in, Quantity::none, "ε"},
+                               {nu_in, Quantity::viscosity, "ν"}});
 
     b.label("Labe_résultat", "Résultats").look(Look::heading).at(1, 2).span(2);
     // The result of the calculation chosen: one of three, in one place.
@@ -410,6 +416,8 @@ void define(Page& p) {
         page.hide({frames::fluid_data});
         page.show({frames::initial, "Frame_données_et_calcul"});
     };
+    host.density_inputs = {rho_in};
+    host.kinematic_viscosity_inputs = {nu_in};
     fluid_data_frame::add(b, "", host).at(upper.control().place.row, 0).span(3);
     b.row(); b.frame("Frame_données_et_calcul").hidden().span(3);
     b.row(); b.frame("Frame_dpc").text("Données complémentaires  pour les calculs").hidden().span(3);
@@ -453,6 +461,7 @@ void define(Page& p) {
 
     p.on_click("Init2", initialisation(choices));
     p.on_click("Command_retour_page_d_acceuil", return_home);
+    p.close_with("Command_retour_page_d_acceuil");
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
     p.on_click("bt_OD_calcul_DVS", [](Page& page) { navigation::open_calculator(page, pages::pipe_flow); });
     p.on_click("bt_OD_calcul_de_débits_gaz", [](Page& page) { navigation::open_calculator(page, pages::density); });

@@ -212,7 +212,8 @@ void OD_calcul_longueur_amont(Page& p) {
 void write_tap_terms(Page& p, Taps taps) {
     // The taps change the coefficient: their terms L1 and L2' enter the Stolz equation through
     // Text_dpc_L1 and Text_dpc_L2 (flange taps from the pipe diameter as typed).
-    const TapTerms terms = tap_terms(taps, procedure::read(p, D_in));
+    // Only the flange taps' terms depend on D: the others stand on nothing the user types.
+    const TapTerms terms = tap_terms(taps, taps == Taps::flange ? procedure::read(p, D_in) : 0.0f);
     for (auto [field, term] : {std::pair{L1_in, terms.L1}, std::pair{L2_in, terms.L2}}) {
         float kept = 0;
         compute(p, text_step, {field}, kept, true, [term = term] { return term; });

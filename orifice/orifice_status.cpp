@@ -1,3 +1,4 @@
+#include "core/field_value.h"
 #include "orifice/orifice_status.h"
 
 #include <cmath>
@@ -109,8 +110,10 @@ void show_choices_in_force(Page& p, const Choices& c) {
 }
 
 void show_limits_verdict(Page& p, const Choices& c) {
-    const double D = procedure::read(p, D_in), d = procedure::read(p, bore_field(p));
-    const double Re = procedure::read(p, "Text_Re_bis");
+    // Values as a procedure holds them, but read for a verdict, not noted as the inputs of a result.
+    const auto read = [&](std::string_view field) { return double{cf::to_single(p.value(field))}; };
+    const double D = read(D_in), d = read(bore_field(p));
+    const double Re = read("Text_Re_bis");
     if (!c.taps || !known(D) || !known(d) || !known(Re)) {
         p.set_caption("Label_verdict_limites", "");
         p.set_look("Label_verdict_limites", Look::status);
@@ -118,8 +121,8 @@ void show_limits_verdict(Page& p, const Choices& c) {
     }
     PlateInUse plate{standard_in_force(p), *c.taps, d, D, Re, {}};
     if (plate.standard == Standard::iso2003 && c.fluid && *c.fluid != Fluid::liquid) {
-        const double P = procedure::read(p, "Text_pression_amont");
-        const double dp = procedure::read(p, "Text__deltap_pour_E");
+        const double P = read("Text_pression_amont");
+        const double dp = read("Text__deltap_pour_E");
         if (known(P) && known(dp)) plate.pressure_ratio = (P - dp / 1000) / P;
     }
     const Verdict verdict = limits_verdict(plate);

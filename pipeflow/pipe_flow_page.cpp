@@ -11,6 +11,7 @@
 #include "shell/page_names.h"
 #include "ui/application.h"
 #include "ui/completeness.h"
+#include "ui/marks.h"
 #include "ui/page_builder.h"
 
 namespace cf::pipe_flow_page {
@@ -44,8 +45,8 @@ const Names turbulent_inputs = {"txt_Qv_calcul_pertes_de_charges2", "txt_RHO_cal
 // The units and abbreviations, one phrase per line.
 const std::array<std::string_view, 12> units_phrases = {
     "V=vitesse du fluide  (m/s)",
-    "Nu=viscosité cinématique (m2/s)",
-    "Mu=Viscosité dynamique ( Pa.s)",
+    "Nu=viscosité cinématique (10-6 m2/s)",
+    "Mu=Viscosité dynamique (10-6 Pa.s)",
     "Diamètre intérieur de la canalisation (mm)",
     "S=Section (mm2)",
     "Re=Nombre de Reynolds",
@@ -270,7 +271,11 @@ void define(Page& p) {
              b.button("Command1", "Retour à la page d'accueil");
     b.row(); b.label("Label5", "CalcFluides - calculs d'écoulements de fluides en conduite").look(Look::note).span(3);
     // Opened by "Viscosité"; its "Retour" has no step of this page, its second "Retour" does nothing.
-    fluid_data_frame::add(b, "").at(1, 3);
+    fluid_data_frame::Host host;  // "Utiliser ces valeurs" fills the ρ, ν and μ inputs shown
+    host.density_inputs = {"txt_RHO51", "txt_RHO_calcul_pertes_de_charges", "txt_RHO_calcul_pertes_de_charges2"};
+    host.kinematic_viscosity_inputs = {"txt_nu_reynolds"};
+    host.dynamic_viscosity_inputs = {"txt_Mu"};
+    fluid_data_frame::add(b, "", host).at(1, 3);
 
     // First column: the title card, then one working frame.
     b.in("fr_d_v_s");
@@ -339,7 +344,7 @@ void define(Page& p) {
     b.in("fr_Mu");
     b.row(); b.label("lbl_Mu", "Mu :");
              b.field("txt_Mu");
-             micro_unit(b, "Label2", "10     Pa/s", "Label1");
+             micro_unit(b, "Label2", "10     Pa.s", "Label1");
     b.row(); b.label("lbl_RHO51", "RHO :");
              b.field("txt_RHO51");
 
@@ -415,6 +420,8 @@ void define(Page& p) {
     // The "Résultat" buttons compute nothing: every result is already shown live.
     p.on_click("bt_initialisation", initialisation);
     p.on_click("Command1", [](Page& page) { navigation::return_home(page, navigation_buttons); });
+    p.close_with("Command1");
+    describe_by_symbol(p, {{"RHO", Quantity::density}});
     p.on_click("bt_dvs_calculs_de_débits_gaz", navigation::open_flow_correction);
     p.on_click("bt_dvs_calculs_de_masses_volumiques",
                [](Page& page) { navigation::open_calculator(page, pages::density); });

@@ -24,7 +24,10 @@ void show_reynolds(Page& dvs, float& held_Re, bool guard_passes, Formula formula
         procedure::show_not_computed(dvs, "txt_régime_reynolds");
         return;
     }
-    if (auto text = regime(held_Re)) dvs.set_text("txt_régime_reynolds", std::string(*text));
+    if (auto text = regime(held_Re)) {
+        dvs.set_text("txt_régime_reynolds", std::string(*text));
+        dvs.result_follows("txt_régime_reynolds", "txt_reynolds_calcul_reynolds");
+    }
 }
 
 }  // namespace

@@ -41,6 +41,7 @@ Page& Application::page(std::string_view name) {
     if (!e.page) {
         e.page = std::make_unique<Page>(*this, e.name);
         e.definition(*e.page);
+        e.page->describe_by_layout();
         if (observer_) observer_->page_created(*e.page);
         if (user_actions_) user_actions_->page_created(*e.page);
     }
@@ -102,11 +103,26 @@ void Application::deliver(const std::function<void()>& event, std::string_view w
         --depth_;
         throw;
     }
-    if (--depth_ == 0) retired_.clear();
+    if (--depth_ == 0) outermost_event_done();
+}
+
+// The outermost event is done: every loaded page's marks brought up to date, then the pages its
+// handlers unloaded destroyed.
+void Application::outermost_event_done() {
+    for (auto& e : entries_)
+        if (e.page) e.page->refresh_marks();
+    retired_.clear();
 }
 
 void Application::user_action(Page& page, const UserAction& action, const std::function<void()>& run) {
-    if (!user_actions_) return run();
+    // An action that a handler does as if the user did it (a value carried "as if typed") is part of the
+    // user's action that ran the handler: the listener hears of that one only.
+    if (!user_actions_ || in_user_action_) return run();
+    in_user_action_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{in_user_action_};
     user_actions_->before(page, action);
     // One level of delivery around the action, so that a page it unloads lives until after is told.
     ++depth_;
@@ -117,7 +133,7 @@ void Application::user_action(Page& page, const UserAction& action, const std::f
         --depth_;
         throw;
     }
-    if (--depth_ == 0) retired_.clear();
+    if (--depth_ == 0) outermost_event_done();
 }
 
 }  // namespace cf

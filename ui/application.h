@@ -88,6 +88,7 @@ public:
     // and a page unloaded by its own handler is destroyed only once the outermost event is done.
     void deliver(const std::function<void()>& event, std::string_view what);
     static constexpr int max_event_depth = 64;
+    bool delivering() const { return depth_ > 0; }
     // How many event chains have been stopped at that depth in this run: a fault of page logic.
     int stopped_chains() const { return stopped_chains_; }
 
@@ -107,6 +108,8 @@ private:
     static inline std::size_t next_held_index_ = 0;
     Observer* observer_ = nullptr;
     UserActions* user_actions_ = nullptr;
+    bool in_user_action_ = false;
+    void outermost_event_done();
     std::uint64_t page_moves_ = 0;
     int depth_ = 0;
     int stopped_chains_ = 0;

@@ -33,6 +33,29 @@ struct Placement {
     int column_span = 1;
 };
 
+// The physical quantity an input holds: the window marks a value it cannot take, computing it all the same.
+enum class Quantity {
+    none,
+    diameter,               // > 0
+    density,                // > 0
+    viscosity,              // > 0
+    absolute_pressure,      // > 0
+    differential_pressure,  // >= 0
+    temperature,            // >= -273.15 °C
+};
+
+// What the window shows of a field's value besides its text, said by the page model.
+enum class MarkKind {
+    none,
+    caution,      // an input not read as typed, or that its quantity cannot take; a result computed from one
+    not_current,  // a result its procedure has not computed from the inputs shown
+};
+struct Mark {
+    MarkKind kind = MarkKind::none;
+    std::string note;  // the reasons, one a line, in French
+    bool operator==(const Mark&) const = default;
+};
+
 struct Control {
     std::string name;
     ControlKind kind = ControlKind::label;
@@ -44,6 +67,11 @@ struct Control {
     std::vector<std::string> items;  // the fixed item list of a combo list
     Placement place;
     Look look = Look::plain;
+    Quantity quantity = Quantity::none;
+    std::string symbol;      // the input's name in the notes of marks ("ΔP", "V"); empty: not named
+    bool looked_up = false;  // a combo list whose text the page looks up among its items
+    bool by_columns = false;  // a frame laid out as columns: read down each column before the next
+    Mark mark;
 };
 
 // A result field: the page writes it; the user can read, select and copy it, never type into it.

@@ -5,6 +5,7 @@
 
 #include "core/field_value.h"
 #include "ui/application.h"
+#include "ui/marks.h"
 
 namespace cf {
 
@@ -15,7 +16,8 @@ Control& Page::add(Control control) {
     if (!control.frame.empty() && !has(control.frame))
         throw std::logic_error("frame not defined before " + control.name + ": " + control.frame);
     order_.push_back(control.name);
-    Slot& added = slots_.emplace_back(Slot{std::move(control), {}, {}});
+    Slot& added = slots_.emplace_back();
+    added.control = std::move(control);
     by_name_.insert(&added);
     return added.control;
 }
@@ -48,8 +50,9 @@ const Control& Page::control(std::string_view name) const { return slot(name).co
 
 const std::string& Page::text(std::string_view name) const { return control(name).text; }
 
-double Page::value(std::string_view name) const {
-    const Slot& s = slot(name);
+double Page::value(std::string_view name) const { return value_of(slot(name)); }
+
+double Page::value_of(const Slot& s) const {
     if (!s.value_read) {
         s.value = parse_field_value(s.control.text);
         s.value_read = true;
@@ -60,6 +63,8 @@ double Page::value(std::string_view name) const {
 void Page::set_text_of(Slot& s, std::string text) {
     s.control.text = std::move(text);
     s.value_read = false;
+    ++s.revision;
+    marks_stale_ = true;
 }
 
 bool Page::shown(std::string_view name) const {
@@ -75,7 +80,10 @@ void Page::changed(const Control& c) {
 }
 
 void Page::raise(const std::vector<Handler>& handlers, std::string_view name) {
-    if (handlers.empty()) return;
+    if (handlers.empty()) {
+        if (!app_.delivering()) refresh_marks();  // no event to end: the marks are brought up to date here
+        return;
+    }
     // One delivery for all the handlers of the event: the page stays alive until they are all done,
     // even when one of them unloads it. Nothing may be touched after deliver returns. By index: a
     // handler may add handlers.
@@ -84,14 +92,15 @@ void Page::raise(const std::vector<Handler>& handlers, std::string_view name) {
     }, name);
 }
 
-void Page::set_text(std::string_view name, std::string text) {
-    Slot& s = slot(name);
+void Page::set_text(std::string_view name, std::string text) { write_text(slot(name), std::move(text), nullptr); }
+
+// Typed by the user (with the notes of its reading), or written by the page or a procedure.
+void Page::write_text(Slot& s, std::string text, const TypedNote* typed) {
     Control& c = s.control;
-    if (c.text != text) {
-        set_text_of(s, std::move(text));
-        changed(c);
-    }
-    if (c.kind == ControlKind::field) raise(s.on_change, name);
+    const bool text_changes = c.text != text;
+    if (text_changes) set_text_of(s, std::move(text));
+    if (note_write(s, typed) || text_changes) changed(c);
+    if (c.kind == ControlKind::field) raise(s.on_change, c.name);
 }
 
 void Page::set_caption(std::string_view name, std::string caption) {
@@ -199,15 +208,14 @@ void Page::edit_by_user(std::string_view name, std::string text) {
     Control& c = s.control;
     if (is_result(c)) throw std::logic_error("cannot type into the result field " + std::string(name));
     focused_ = c.name;
-    if (c.kind == ControlKind::combo) {
-        if (c.text != text) {
-            set_text_of(s, std::move(text));
-            changed(c);
-        }
-        return;
-    }
-    if (c.kind != ControlKind::field) throw std::logic_error("cannot type into " + std::string(name));
-    set_text(name, std::move(text));
+    if (c.kind != ControlKind::field && c.kind != ControlKind::combo)
+        throw std::logic_error("cannot type into " + std::string(name));
+    const TypedNote note = typed_note(c, text);
+    if (c.kind == ControlKind::field) return write_text(s, std::move(text), &note);
+    const bool text_changes = c.text != text;
+    if (text_changes) set_text_of(s, std::move(text));
+    if (note_write(s, &note) || text_changes) changed(c);
+    refresh_marks();
 }
 
 bool Page::user_key(std::string_view name, std::string_view key, bool over_selection) {
@@ -232,11 +240,20 @@ void Page::pick_by_user(std::string_view name, std::string item) {
     Control& c = mutable_control(name);
     if (c.kind != ControlKind::combo) throw std::logic_error("not a combo list: " + std::string(name));
     focused_ = c.name;
-    if (c.text != item) {
-        set_text_of(slot(name), std::move(item));
-        changed(c);
-    }
-    raise(slot(name).on_click, name);
+    Slot& s = slot(name);
+    const bool text_changes = c.text != item;
+    if (text_changes) set_text_of(s, std::move(item));
+    if (note_write(s, nullptr) || text_changes) changed(c);
+    raise(s.on_click, name);
+}
+
+}  // namespace cf
+
+namespace cf {
+
+void Page::user_close() {
+    if (close_button_.empty()) return app_.hide(name_);
+    user_click(close_button_);
 }
 
 }  // namespace cf

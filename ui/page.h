@@ -24,6 +24,7 @@
 namespace cf {
 
 class Application;
+struct TypedNote;
 
 // --- What a text field keeps of what the user puts into it ---
 // One rule for the page model and the window alike, so that the two never differ: a field holds what a
@@ -134,23 +135,79 @@ public:
     void user_click(std::string_view name);
     // A combo list item chosen: the text becomes the item, then Click.
     void user_pick(std::string_view name, std::string item);
+    // The page's window closed by the user: what the page's button for leaving it does (its "Retour à la
+    // page d'accueil"), or, for a page without one, the page hidden.
+    void user_close();
+    void close_with(std::string button) { close_button_ = std::move(button); }
 
     void set_observer(Observer* observer) { observer_ = observer; }
+
+    // --- Marks: what the window shows of a field's value besides its text (ui/page_marks.cpp) ---
+    // An input is marked while its typed text is not read as typed or holds a value its quantity cannot
+    // take; a combo list whose items the page looks up, while its typed text is none of them; a result,
+    // while its procedure has not computed it from the inputs shown (its guard stopped it, or its inputs
+    // changed since), or when it was computed from an input not read as typed. A text the page writes
+    // into an input carries no mark. Marks are brought up to date at the end of every outermost event.
+    void describe(std::string_view field, Quantity quantity, std::string symbol);
+    // The inputs not described: each named after the label laid just before it in its row, and holding
+    // the quantity of the unit label laid just after it. Done once the page is defined, and before a
+    // description that goes by symbol.
+    void describe_by_layout();
+    void set_looked_up(std::string_view combo);
+    // A frame laid out as columns of label and field: the keyboard goes down each column first.
+    void read_by_columns(std::string_view frame) { mutable_control(frame).by_columns = true; }
+    const Mark& mark(std::string_view field) const;
+
+    // The procedure kit's side. A procedure's reads are noted; then, before the kit writes its result
+    // fields (or leaves them as they are), it says what became of them, and the reads are forgotten.
+    double procedure_read(std::string_view field) const;  // the field value, noted as read
+    enum class ResultEnd {
+        computed,    // computed from what was read and written: the fields stand on it
+        held_shown,  // the guard stopped it and the held result is written again
+        kept,        // the guard stopped it and nothing is written: the fields keep what they showed
+        emptied,     // not a finite number: the fields are emptied
+    };
+    void results_of_procedure(std::initializer_list<std::string_view> fields, ResultEnd end);
+    // A result that the page derives from another (the flow regime from the Reynolds number): current
+    // exactly while that one is.
+    void result_follows(std::string_view field, std::string_view from);
+    void refresh_marks();  // the Application calls it at the end of every outermost event
 
 private:
     void edit_by_user(std::string_view name, std::string text);
     void click_by_user(std::string_view name);
     void pick_by_user(std::string_view name, std::string item);
     // A control with its event handlers: one lookup by name finds both.
+    struct Slot;
+    struct Source {  // a field a result was computed from, and the revision of its text then
+        const Slot* slot;
+        unsigned revision;
+    };
     struct Slot {
         Control control;
         std::vector<Handler> on_change, on_click;
         // The field value of the text, read once for every procedure that reads it until the text changes.
         mutable double value = 0;
         mutable bool value_read = false;
+        // For the marks: the changes of the text counted; for a result, whether a procedure wrote it and
+        // what it stood on; for an input, the notes of its typed text.
+        unsigned revision = 0;
+        bool computed = false, stopped = false, pending = false, listed = false, misread = false, described = false;
+        std::vector<Source> sources;
+        std::vector<const Slot*> stopped_by;  // the inputs read as 0 when its guard stopped it
+        std::string input_note;
+        mutable unsigned checked = 0, visited = 0;  // the refresh that last judged it, the last walk
+        mutable bool current = true;
+        mutable std::string why;
         std::string_view key() const { return control.name; }
     };
     void set_text_of(Slot& s, std::string text);
+    void write_text(Slot& s, std::string text, const TypedNote* typed);
+    bool note_write(Slot& s, const TypedNote* typed);  // says whether the input's mark changed
+    double value_of(const Slot& s) const;
+    void set_mark(Slot& s, Mark mark);
+    bool judge(const Slot& s) const;
+    void misread_sources(const Slot& s, std::string& notes) const;
 
     Slot& slot(std::string_view name);
     const Slot& slot(std::string_view name) const;
@@ -167,8 +224,14 @@ private:
     std::vector<std::string> order_;
     std::vector<std::pair<std::string, Handler>> procedures_;
     std::string focused_;
+    std::string close_button_;
     Observer* observer_ = nullptr;
     bool page_shown_ = false;
+    mutable std::vector<Source> reads_;  // what the running procedure has read
+    std::vector<Slot*> results_;         // the fields a procedure has written
+    bool marks_stale_ = false;
+    int misread_inputs_ = 0;
+    mutable unsigned refreshes_ = 0, walks_ = 0;
     friend class Application;
 };
 

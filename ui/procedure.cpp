@@ -6,9 +6,9 @@
 
 namespace cf::procedure {
 
-float read(const Page& page, std::string_view field) { return to_single(page.value(field)); }
+float read(const Page& page, std::string_view field) { return to_single(page.procedure_read(field)); }
 
-double read_double(const Page& page, std::string_view field) { return page.value(field); }
+double read_double(const Page& page, std::string_view field) { return page.procedure_read(field); }
 
 void read_into(const Page& page, std::initializer_list<Into<float>> reads) {
     for (const auto& r : reads) r.variable = read(page, r.field);

@@ -12,6 +12,10 @@
 // A guard that fails stops the computation. What the result field shows then is the module's rule:
 // the held result written again (the density, pipe flow and correction pages), or nothing written at
 // all (the orifice plate page, whose fields keep what they showed).
+//
+// What results stand on. The kit notes every field a procedure reads and tells the page what became
+// of its result fields: computed from those fields, or stopped by the guard (the held result shown
+// again, or kept); the page then marks a result that is not current (see Page's marks).
 
 #include <initializer_list>
 #include <string_view>
@@ -86,15 +90,20 @@ inline bool shows_a_value(Outcome o) { return o == Outcome::computed || o == Out
 // every field emptied when it cannot be kept. When the guard fails, the style says what is written.
 template <class Held, class Formula>
 Outcome compute(Page& page, const Style& style, Names fields, Held& held, bool guard_passes, Formula&& formula) {
+    using End = Page::ResultEnd;
     Outcome outcome = Outcome::computed;
     if (guard_passes) {
         if (!keep(held, std::forward<Formula>(formula)())) {
+            page.results_of_procedure(fields, End::emptied);
             for (auto field : fields) show_not_computed(page, field);
             return Outcome::emptied;
         }
+        page.results_of_procedure(fields, End::computed);
     } else if (style.when_stopped == WhenStopped::write_nothing) {
+        page.results_of_procedure(fields, End::kept);
         return Outcome::not_run;
     } else {
+        page.results_of_procedure(fields, End::held_shown);
         outcome = Outcome::held_shown;
     }
     for (auto field : fields) write(page, style, field, held);

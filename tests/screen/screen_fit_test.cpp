@@ -4,14 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "scenario/gui_driver.h"
+#include "shell/page_names.h"
 #include "program/program.h"
 #include "ui/qt/headless.h"
 
@@ -92,6 +94,18 @@ TEST_P(EveryWindow, FitsTheScreenAndEveryButtonCanBeReachedAndClicked) {
         driver.click(GetParam(), button);
         EXPECT_EQ(clicks, 1) << button << " did not take the click";
     }
+}
+
+// On a screen of 1366 logical pixels or more, the density page in use needs no scrolling sideways: its
+// long texts wrap.
+TEST(DensityPage, InUseNeedsNoSidewaysScroll) {
+    cf::scenario::GuiDriver driver;
+    if (QApplication::primaryScreen()->availableGeometry().width() < 1366) GTEST_SKIP() << "a narrower screen";
+    driver.click(cf::pages::home, "bt_dvs_calculs_de_masses_volumiques");
+    for (const char* choice : {"bt_gaz20", "bt_RHOc20", "opbt_RHOc21"}) driver.click(cf::pages::density, choice);
+    settle();
+    const cf::qt::PageWindow& window = *driver.binding().window(cf::pages::density);
+    EXPECT_FALSE(window.scroll_area()->horizontalScrollBar()->isVisible()) << window.width();
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, EveryWindow, ::testing::ValuesIn(page_names()),

@@ -195,7 +195,7 @@ TEST(PipeFlowUnits, EveryPhraseStartsALineOfTheFixedWidthLabel) {
         }
     }
     const std::vector<std::string> expected = {
-        "V=vitesse du fluide  (m/s)", "Nu=viscosité cinématique (m2/s)", "Mu=Viscosité dynamique ( Pa.s)",
+        "V=vitesse du fluide  (m/s)", "Nu=viscosité cinématique (10-6 m2/s)", "Mu=Viscosité dynamique (10-6 Pa.s)",
         "Diamètre intérieur de la canalisation (mm)", "S=Section (mm2)", "Re=Nombre de Reynolds",
         "Régime=Carractéristique de l'écoulement", "RHO=Masse volumique aux conditions de calcul (Kg/m3)",
         "L=Longueur de la conduite (m)", "Qv=débit volumique (m3/h)", "DeltaP et Pertes de charge (Bar)",

@@ -23,40 +23,15 @@
 #include <vector>
 
 #include "core/field_value.h"
+#include "ui/qt/field_marks.h"
+#include "ui/qt/keyboard.h"
+#include "ui/qt/vector_state.h"
 
 namespace cf::qt {
 
 namespace {
 
 const char* const caption_property = "caption";
-const char* const misread_property = "misread";
-const char* const misread_mark = "misread_mark";
-
-bool is_input(const Control& c) {
-    return (c.kind == ControlKind::field || c.kind == ControlKind::combo) && !is_result(c);
-}
-
-// The controls of one container (a frame, or the page for ""), in reading order: top to bottom, then
-// left to right; frames drawn over the same cell keep their design order.
-std::vector<const Control*> in_reading_order(const Page& page, const std::string& container) {
-    std::vector<const Control*> children;
-    for (const auto& name : page.order()) {
-        const Control& c = page.control(name);
-        if (c.frame == container) children.push_back(&c);
-    }
-    std::stable_sort(children.begin(), children.end(), [](const Control* a, const Control* b) {
-        return std::pair(a->place.row, a->place.column) < std::pair(b->place.row, b->place.column);
-    });
-    return children;
-}
-
-// Every control of a container, each frame's own controls at the frame's place.
-void collect_in_reading_order(const Page& page, const std::string& container, std::vector<const Control*>& out) {
-    for (const Control* c : in_reading_order(page, container)) {
-        out.push_back(c);
-        if (c->kind == ControlKind::frame) collect_in_reading_order(page, c->name, out);
-    }
-}
 
 // The text field of an editable combo list. A combo list activates the item that matches its typed text
 // when that text is finished (focus leaves, or Return): the user has picked nothing, so the binding must
@@ -82,36 +57,25 @@ private:
     bool finishing_ = false;
 };
 
-// The mark of a field whose text is not read as typed: a border, a warning sign inside the field, and
-// the note as its tooltip.
-void set_mark(QLineEdit* field, const QString& note) {
-    const bool marked = !note.isEmpty();
-    if (field->property(misread_property).toBool() == marked && field->toolTip() == note) return;
-    field->setProperty(misread_property, marked);
-    field->setToolTip(note);
-    field->setStyleSheet(marked ? "QLineEdit { border: 2px solid #d9822b; background: #fff4e5; }" : "");
-    auto* sign = field->findChild<QAction*>(misread_mark);
-    if (!sign && marked) {
-        sign = field->addAction(field->style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
-        sign->setObjectName(misread_mark);
-    }
-    if (sign) {
-        sign->setVisible(marked);
-        sign->setToolTip(note);
-    }
-}
-
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Captions laid out on several lines by runs of blanks ("Calcul du nombre de                Reynolds")
 // are drawn with a line break at each run of three blanks or more. A unit keeps its blanks: they leave
-// the gap where a raised "-6" stands ("10     Pa/s").
+// the gap where a raised "-6" stands ("10     Pa.s").
 QString drawn_caption(const Control& c) {
     static const QRegularExpression run_of_blanks(" {3,}");
     if (c.look == Look::unit) return q(c.text);
     QString drawn = q(c.text).replace(run_of_blanks, "\n");
     if (c.look == Look::alert && !drawn.isEmpty()) drawn.prepend(QString::fromUtf8("\u26A0 "));
     return drawn;
+}
+
+// A long line of text is wrapped in its label, so that it does not make its column, and so its window,
+// wider than a screen: the density page fits a 1366×768 screen at 100 % without scrolling sideways.
+bool wraps(const QString& drawn) {
+    constexpr int longest_unwrapped = 90;  // characters
+    const auto lines = drawn.split('\n');
+    return std::any_of(lines.begin(), lines.end(), [](const QString& line) { return line.size() > longest_unwrapped; });
 }
 
 // A raised label laid over another label's cell stands just after that label's leading number.
@@ -149,7 +113,7 @@ const char* const look_property = "calcfluides_look";
 bool apply_look(QWidget* w, Look look) {
     if (w->property(look_property).isValid()) {
         if (w->property(look_property).toInt() == static_cast<int>(look)) return false;
-        w->setStyleSheet({});
+        set_look_sheet(w, {});
         w->setFont(QFont());
     }
     w->setProperty(look_property, static_cast<int>(look));
@@ -161,14 +125,14 @@ bool apply_look(QWidget* w, Look look) {
             break;
         case Look::heading: f.setBold(true); break;
         case Look::warning:
-        case Look::alert: w->setStyleSheet("color: #a00000;"); break;
+        case Look::alert: set_look_sheet(w, "color: #a00000;"); break;
         case Look::note: f.setPointSizeF(f.pointSizeF() * 0.9); break;
         case Look::fixed_width: f.setFamily("monospace"); f.setStyleHint(QFont::Monospace); break;
         case Look::raised:
             f.setPointSizeF(f.pointSizeF() * 0.7);
             if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             break;
-        case Look::result: w->setStyleSheet("QLineEdit { background: #eef4ff; font-weight: bold; }"); break;
+        case Look::result: set_look_sheet(w, "QLineEdit { background: #eef4ff; font-weight: bold; }"); break;
         case Look::plain:
         case Look::unit:
         case Look::line:
@@ -188,6 +152,7 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
     outer->setContentsMargins(0, 0, 0, 0);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);  // no stop of Tab's that the user cannot see
     scroll_->setWidgetResizable(true);
     content_ = new QWidget;
     new QGridLayout(content_);
@@ -198,6 +163,13 @@ PageWindow::PageWindow(Page& page) : page_(&page) {
         QWidget* parent = c.frame.empty() ? content_ : widgets_.at(c.frame);
         QWidget* w = make_widget(c, parent);
         w->setObjectName(q(c.name));
+        if (!c.frame.empty() && c.kind != ControlKind::frame) {
+            // A control hidden inside a shown frame keeps its room: the frame does not change size as
+            // results appear and disappear while typing.
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+        }
         widgets_[c.name] = w;
         auto* grid = static_cast<QGridLayout*>(parent->layout());
         grid->addWidget(w, c.place.row, c.place.column, c.place.row_span, c.place.column_span);
@@ -299,20 +271,17 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     };
     switch (c.kind) {
         case ControlKind::field:
-            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, [this, name, edited](const QString& text) {
-                mark_reading(name, text);
-                edited(text);
-            });
+            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this, edited);
             break;
         case ControlKind::button:
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this, [this, name] {
                 if (click_guard_ && !click_guard_(name)) return;
-                report([&](Page& p) { p.user_click(name); });
+                report([&](Page& p) { p.user_click(name); }, true);
             });
             break;
         case ControlKind::option:
             connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, name] {
-                report([&](Page& p) { p.user_click(name); });
+                report([&](Page& p) { p.user_click(name); }, true);
                 // A click on a selected option button unchecks the widget; the model keeps it selected.
                 if (page_ && page_->has(name)) sync(page_->control(name));
             });
@@ -322,7 +291,7 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
             auto* text = static_cast<const ComboText*>(cb->lineEdit());
             connect(cb, &QComboBox::textActivated, this, [this, name, text](const QString& item) {
                 if (text->finishing()) return;  // typed, not picked
-                report([&](Page& p) { p.user_pick(name, item.toStdString()); });
+                report([&](Page& p) { p.user_pick(name, item.toStdString()); }, true);
             });
             connect(cb->lineEdit(), &QLineEdit::textEdited, this, edited);
             break;
@@ -333,8 +302,35 @@ void PageWindow::connect_user_events(const Control& c, QWidget* w) {
     }
 }
 
-void PageWindow::report(const std::function<void(Page&)>& action) {
-    if (page_) action(*page_);
+void PageWindow::report(const std::function<void(Page&)>& action, bool choice) {
+    if (!page_) return;
+    clear_vector_state();  // Qt's painting may have left it in use: the page model runs clean
+    choosing_ = choice;
+    typing_ = !choice;
+    focus_said_ = false;
+    opened_.clear();
+    action(*page_);
+    choosing_ = false;
+    typing_ = false;
+    // A choice that shows a frame of inputs: the first of them gets the focus, unless the page said where.
+    if (!page_ || focus_said_ || opened_.empty()) return;
+    for (QWidget* w : tab_chain_) {
+        if (!w->isEnabled() || w->isHidden() || qobject_cast<QAbstractButton*>(w)) continue;
+        const bool in_opened = std::any_of(opened_.begin(), opened_.end(), [w](QWidget* f) { return f->isAncestorOf(w); });
+        if (!in_opened || !w->isVisibleTo(this)) continue;
+        w->setFocus(Qt::TabFocusReason);
+        break;
+    }
+}
+
+bool PageWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The window's widgets are painted in one go at its update request: what the paint leaves in the
+    // vector registers is cleared at once, so that Qt's own code after it does not pay either.
+    if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) clear_vector_state();
+    // Shown, its widgets are polished with the display's fonts and style: fitted again to their sizes.
+    if (event->type() == QEvent::Show) schedule_fit();
+    return handled;
 }
 
 void PageWindow::sync(const Control& c) {
@@ -346,9 +342,9 @@ void PageWindow::sync(const Control& c) {
             auto* e = static_cast<QLineEdit*>(w);
             if (e->text() != q(c.text)) {
                 e->setText(q(c.text));
-                set_mark(e, {});  // a text the page wrote, not one the user typed
                 if (e->isReadOnly()) e->setCursorPosition(0);  // a long result shows its first digits
             }
+            draw_mark(e, c.mark);
             break;
         }
         case ControlKind::label: {
@@ -356,6 +352,7 @@ void PageWindow::sync(const Control& c) {
             if (look_changed || l->property(caption_property).toString() != q(c.text) || l->text().isEmpty()) {
                 l->setProperty(caption_property, q(c.text));
                 l->setText(drawn_caption(c));
+                l->setWordWrap(wraps(l->text()));
             }
             break;
         }
@@ -376,6 +373,7 @@ void PageWindow::sync(const Control& c) {
                 cb->setEditText(q(c.text));
                 cb->lineEdit()->setCursorPosition(0);
             }
+            draw_mark(cb->lineEdit(), c.mark);
             break;
         }
         case ControlKind::frame:
@@ -383,26 +381,17 @@ void PageWindow::sync(const Control& c) {
     }
     if (w->isHidden() == c.visible) {
         w->setVisible(c.visible);
+        if (c.kind == ControlKind::frame && c.visible && choosing_) opened_.push_back(w);
+        if (c.kind == ControlKind::frame && !c.visible && !typing_) may_shrink_ = true;  // in any window
         schedule_fit();
     }
     if (w->testAttribute(Qt::WA_Disabled) == c.enabled) w->setEnabled(c.enabled);
 }
 
-void PageWindow::mark_reading(const std::string& field, const QString& text) {
-    auto* e = qobject_cast<QLineEdit*>(widgets_.at(field));
-    if (!e || e->isReadOnly()) return;
-    set_mark(e, q(reading_note(read_field_text(text.toStdString()))));
-}
-
 void PageWindow::set_tab_order(const Page& page) {
-    std::vector<const Control*> all;
-    collect_in_reading_order(page, "", all);
-    std::vector<QWidget*> chain;
-    for (const Control* c : all)
-        if (is_input(*c)) chain.push_back(widgets_.at(c->name));
-    for (const Control* c : all)
-        if (c->kind == ControlKind::button || c->kind == ControlKind::option) chain.push_back(widgets_.at(c->name));
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    tab_chain_.clear();
+    for (const Control* c : keyboard_order(page)) tab_chain_.push_back(widgets_.at(c->name));
+    for (std::size_t i = 1; i < tab_chain_.size(); ++i) setTabOrder(tab_chain_[i - 1], tab_chain_[i]);
 }
 
 void PageWindow::align_shared_cells(const Page& page) {
@@ -435,33 +424,6 @@ void PageWindow::schedule_fit() {
     });
 }
 
-void PageWindow::fit_to_screen() {
-    fit_pending_ = false;
-    if (page_) align_shared_cells(*page_);
-    content_->layout()->activate();
-    QSize wanted = content_->sizeHint().expandedTo(content_->minimumSizeHint());
-    if (QWidget* bar = layout()->menuBar()) wanted.rheight() += bar->sizeHint().height();  // a menu bar above
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect room = s->availableGeometry();
-    // The window's title bar and borders, once the window manager has drawn them; a guess before.
-    QSize decoration = frameGeometry().size() - size();
-    if (decoration.isEmpty() && !isVisible()) decoration = QSize(8, 32);
-    const QSize most = room.size() - decoration;
-    QSize fitted = wanted;
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
-    if (wanted.height() > most.height()) fitted.rwidth() += bar;
-    if (wanted.width() > most.width()) fitted.rheight() += bar;
-    fitted = fitted.boundedTo(most);
-    if (size() != fitted) resize(fitted);
-    // The whole window on the screen.
-    const QSize outside = fitted + decoration;
-    const QPoint at = pos();
-    const QPoint on_screen(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outside.width())),
-                           std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outside.height())));
-    if (on_screen != at) move(on_screen);
-}
-
 void PageWindow::ensure_visible(QWidget* widget) {
     if (widget && content_->isAncestorOf(widget)) scroll_->ensureWidgetVisible(widget, 0, 0);
 }
@@ -469,7 +431,13 @@ void PageWindow::ensure_visible(QWidget* widget) {
 void PageWindow::control_changed(const Page&, const Control& control) { sync(control); }
 
 void PageWindow::focus_requested(const Page&, const Control& control) {
+    focus_said_ = true;
     widgets_.at(control.name)->setFocus(Qt::OtherFocusReason);
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    if (click_on_enter(focusWidget(), event)) return event->accept();
+    QWidget::keyPressEvent(event);
 }
 
 QString PageWindow::control_text(const QWidget* w) {
@@ -480,8 +448,13 @@ QString PageWindow::control_text(const QWidget* w) {
 
 void PageWindow::closeEvent(QCloseEvent* event) {
     if (close_guard_ && !close_guard_()) return event->ignore();
+    const std::string name = page_ ? page_->name() : "";
     if (close_action_) close_action_();
-    event->accept();
+    // The close went through the page: the window stays only if the page is still shown.
+    if (page_ && page_->name() == name && page_->page_shown())
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace cf::qt
