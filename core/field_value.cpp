@@ -159,13 +159,16 @@ double parse_field_value(std::string_view text) {
 }
 
 FieldReading read_field_text(std::string_view text) {
-    const std::string s = without_blanks(text);
+    std::string kept;  // the text without its blanks, made only when it has some
+    const bool has_blanks = std::any_of(text.begin(), text.end(), is_blank);
+    if (has_blanks) kept = without_blanks(text);
+    const std::string_view s = has_blanks ? std::string_view(kept) : text;
     const Scan n = scan_number(s);
     FieldReading r;
     r.value = value_of(s, n);
     if (text.empty()) return r;
     const bool number_only = n.digits > 0 && n.end == s.size();
-    if (number_only && !blanks_inside(text)) return r;
+    if (number_only && (!has_blanks || !blanks_inside(text))) return r;
     r.whole = false;
     if (number_only)
         r.why = FieldReading::Short::blanks_inside;

@@ -110,7 +110,7 @@ void Application::deliver(const std::function<void()>& event, std::string_view w
 // handlers unloaded destroyed.
 void Application::outermost_event_done() {
     for (auto& e : entries_)
-        if (e.page) e.page->refresh_marks();
+        if (e.page) e.page->marks_event_done();
     retired_.clear();
 }
 

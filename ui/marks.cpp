@@ -53,7 +53,8 @@ TypedNote typed_note(const Control& input, std::string_view text) {
     const FieldReading reading = read_field_text(text);
     typed.misread = !reading.whole;
     if (typed.misread) typed.note = reading_note(reading);
-    if (holds_a_number(text)) add_line(typed.note, quantity_note(input.quantity, reading.value));
+    if (!text.empty() && reading.why != FieldReading::Short::not_a_number)
+        add_line(typed.note, quantity_note(input.quantity, reading.value));
     return typed;
 }
 

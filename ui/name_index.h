@@ -18,7 +18,8 @@ public:
         if (table_.empty()) return nullptr;
         // Most names come from the same few string literals again and again: remember where each was
         // found by the address of its characters, and check the name itself before trusting it.
-        Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3 ^ name.size()) % recent_size];
+        const std::uint64_t where = (reinterpret_cast<std::uintptr_t>(name.data()) ^ name.size()) * 0x9E3779B97F4A7C15ull;
+        Recent& recent = recent_[where >> (64 - recent_bits)];
         if (recent.data == name.data() && recent.item && recent.item->key() == name) return recent.item;
         Item* item = find_hashed(name);
         if (item) recent = Recent{name.data(), item};
@@ -84,8 +85,8 @@ private:
         const char* data = nullptr;
         Item* item = nullptr;
     };
-    static constexpr std::size_t recent_size = 128;
-    mutable Recent recent_[recent_size];
+    static constexpr unsigned recent_bits = 10;
+    mutable Recent recent_[std::size_t{1} << recent_bits];
 
     std::vector<Entry> table_;
     std::size_t count_ = 0;

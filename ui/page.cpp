@@ -81,7 +81,7 @@ void Page::changed(const Control& c) {
 
 void Page::raise(const std::vector<Handler>& handlers, std::string_view name) {
     if (handlers.empty()) {
-        if (!app_.delivering()) refresh_marks();  // no event to end: the marks are brought up to date here
+        if (!app_.delivering()) marks_event_done();  // no event to end: it ends here
         return;
     }
     // One delivery for all the handlers of the event: the page stays alive until they are all done,
@@ -215,7 +215,7 @@ void Page::edit_by_user(std::string_view name, std::string text) {
     const bool text_changes = c.text != text;
     if (text_changes) set_text_of(s, std::move(text));
     if (note_write(s, &note) || text_changes) changed(c);
-    refresh_marks();
+    marks_event_done();
 }
 
 bool Page::user_key(std::string_view name, std::string_view key, bool over_selection) {

@@ -140,7 +140,10 @@ public:
     void user_close();
     void close_with(std::string button) { close_button_ = std::move(button); }
 
-    void set_observer(Observer* observer) { observer_ = observer; }
+    void set_observer(Observer* observer) {
+        if (observer) refresh_marks();  // the window starts from marks up to date
+        observer_ = observer;
+    }
 
     // --- Marks: what the window shows of a field's value besides its text (ui/page_marks.cpp) ---
     // An input is marked while its typed text is not read as typed or holds a value its quantity cannot
@@ -171,7 +174,12 @@ public:
     // A result that the page derives from another (the flow regime from the Reynolds number): current
     // exactly while that one is.
     void result_follows(std::string_view field, std::string_view from);
-    void refresh_marks();  // the Application calls it at the end of every outermost event
+    void refresh_marks();
+    // The end of an outermost event: the marks are brought up to date for the window that watches the
+    // page; a page no window shows (the engine alone, a replay) brings them up to date when they are read.
+    void marks_event_done() {
+        if (observer_) refresh_marks();
+    }
 
 private:
     void edit_by_user(std::string_view name, std::string text);
