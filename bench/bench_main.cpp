@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     cf::qt::clear_vector_state();
     cf::bench::register_qt_benchmarks();
     cf::bench::register_probe_benchmarks();
+    cf::bench::register_sheet_benchmarks();
     benchmark::RunSpecifiedBenchmarks(&table);
     benchmark::Shutdown();
     table.print();

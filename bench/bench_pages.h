@@ -34,5 +34,6 @@ void type_keystrokes(benchmark::State& state, const Keystroke& k, void (*enterin
 void register_engine_benchmarks();
 void register_qt_benchmarks();
 void register_probe_benchmarks();
+void register_sheet_benchmarks();
 
 }  // namespace cf::bench

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "bench/bench_pages.h"
 #include "bench/table_reporter.h"
 #include "records/qt/calculation_file.h"
 #include "scenario/model_driver.h"
@@ -43,11 +44,17 @@ void BM_SheetFromCommandLine(benchmark::State& state) {
         state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
     }
 }
-const auto* sheet = cf::bench::with_spread(benchmark::RegisterBenchmark(
-                                               "command line: orifice calculation opened, sheet exported",
-                                               BM_SheetFromCommandLine))
-                        ->UseManualTime()
-                        ->Unit(benchmark::kMillisecond)
-                        ->Iterations(1);
-
 }  // namespace
+
+namespace cf::bench {
+
+// Registered once the QApplication exists: the program is found beside this one.
+void register_sheet_benchmarks() {
+    with_spread(benchmark::RegisterBenchmark("command line: orifice calculation opened, sheet exported",
+                                             BM_SheetFromCommandLine))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+}
+
+}  // namespace cf::bench
