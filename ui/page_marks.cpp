@@ -155,7 +155,9 @@ void Page::refresh_marks() {
     marks_stale_ = false;
     ++refreshes_;
     for (Slot* s : results_) {
-        Mark mark;
+        // A field a procedure once wrote and the user has typed into since is an input: its mark is the
+        // note of its reading.
+        Mark mark = s->computed || s->input_note.empty() ? Mark{} : Mark{MarkKind::caution, s->input_note};
         if (s->computed && !s->control.text.empty()) {
             if (!judge(*s)) {
                 mark = Mark{MarkKind::not_current, s->why};

@@ -33,10 +33,13 @@ struct Held {
 constexpr cf::procedure::Style show_held{"0.00", cf::procedure::WhenStopped::show_held};
 constexpr cf::procedure::Style write_nothing{"0.00", cf::procedure::WhenStopped::write_nothing};
 
-void define_chain(cf::Page& p) {
+// y is a result field, or (open) a field the user may also type into.
+void define_chain(cf::Page& p, bool open = false) {
     cf::PageBuilder b(p);
     b.row(); b.label("lbl_x", "x :"); b.field("txt_x");
-    b.row(); b.field("txt_y").look(cf::Look::result); b.field("txt_z").look(cf::Look::result);
+    b.row(); b.label("lbl_y", "y :");
+    b.field("txt_y").look(open ? cf::Look::plain : cf::Look::result);
+    b.field("txt_z").look(cf::Look::result);
     p.on_change("txt_x", [](cf::Page& page) {
         auto& h = cf::procedure::held<Held>(page);
         cf::procedure::read_into(page, {{h.x, "txt_x"}});
@@ -53,7 +56,7 @@ void define_chain(cf::Page& p) {
 class Chain : public ::testing::Test {
 protected:
     Chain() {
-        app.define_page("chain", define_chain);
+        app.define_page("chain", [](cf::Page& page) { define_chain(page); });
         app.show("chain");
     }
     cf::Page& p() { return app.page("chain"); }
@@ -89,6 +92,21 @@ TEST_F(Chain, AResultFromAnInputNotReadAsTypedSaysWhatWasRead) {
     p().user_edit("txt_x", "2.5");
     EXPECT_EQ(p().mark("txt_x"), Mark{});
     EXPECT_EQ(p().mark("txt_y"), Mark{});
+}
+
+// A result field the user types into is an input from then on: the note of its reading stays, and what
+// was computed from it says so.
+TEST_F(Chain, AResultTypedOverKeepsTheNoteOfItsReading) {
+    app.define_page("open chain", [](cf::Page& page) { define_chain(page, true); });
+    app.show("open chain");
+    cf::Page& p = app.page("open chain");
+    p.user_edit("txt_x", "4");
+    p.user_edit("txt_y", "1,5");
+    EXPECT_EQ(p.mark("txt_y"), caution("Lu comme 1 : le séparateur décimal est le point"));
+    EXPECT_EQ(p.mark("txt_z"), caution("Calculé avec y = 1, lu dans « 1,5 »"));
+    p.user_edit("txt_x", "5");  // computed again: the procedure's result, with no note
+    EXPECT_EQ(p.text("txt_y"), "2.00");
+    EXPECT_EQ(p.mark("txt_y"), Mark{});
 }
 
 // The program's pages: how their inputs are described, and the orifice plate's chain of working fields.
