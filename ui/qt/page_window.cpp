@@ -329,7 +329,17 @@ bool PageWindow::event(QEvent* event) {
     // vector registers is cleared at once, so that Qt's own code after it does not pay either.
     if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) clear_vector_state();
     // Shown, its widgets are polished with the display's fonts and style: fitted again to their sizes.
-    if (event->type() == QEvent::Show) schedule_fit();
+    if (event->type() == QEvent::Show) {
+        framed_ = false;
+        schedule_fit();
+    }
+    // A window placed before the window manager had framed it (a calculation opened at start-up) may
+    // have been framed with its title bar above the screen: at its first paint the frame is known, and
+    // the window is brought back wholly onto the screen.
+    if (event->type() == QEvent::UpdateRequest && !framed_) {
+        framed_ = true;
+        schedule_fit();
+    }
     return handled;
 }
 

@@ -80,6 +80,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
     bool fit_pending_ = false;
+    bool framed_ = false;  // painted since it was last shown: its frame is the window manager's
     std::map<std::string, QWidget*> widgets_;
     std::vector<QWidget*> tab_chain_;   // the keyboard order
     bool choosing_ = false;             // a choice is being reported
